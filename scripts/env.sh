@@ -1,0 +1,21 @@
+# Shared settings of the project's scripts; sourced, never run.
+# shellcheck shell=bash
+REPAIR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+REPAIR_CACHE="${REPAIR_CACHE:-$HOME/.cache/velmora-repair}"
+REPAIR_DEPS_PREFIX="$REPAIR_CACHE/mingw"
+export REPAIR_ROOT REPAIR_CACHE REPAIR_DEPS_PREFIX
+
+# Wine: a private 64-bit prefix, quiet, without Mono or menu entries, and a
+# Chinese locale so the ANSI code page is 936.
+export WINEPREFIX="${REPAIR_WINEPREFIX:-$REPAIR_CACHE/wineprefix}"
+export WINEARCH=win64
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="mscoree=;winemenubuilder.exe=d"
+export LANG=zh_CN.UTF-8
+export LC_ALL=zh_CN.UTF-8
+
+repair_wine() {
+  if command -v wine64 >/dev/null 2>&1; then echo wine64
+  elif [ -x /usr/lib/wine/wine64 ]; then echo /usr/lib/wine/wine64
+  else echo wine; fi
+}

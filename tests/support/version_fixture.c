@@ -1,0 +1,2 @@
+/* A DLL that exists only for its version resource. */
+int VersionFixture(void) { return 0; }
