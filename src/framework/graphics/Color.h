@@ -1,0 +1,92 @@
+#pragma once
+// TColor: a colour as the framework stores it.
+//
+//   0x00BBGGRR             an RGB colour (the COLORREF layout)
+//   0xFF0000nn (negative)  system colour nn, a COLOR_* index resolved
+//                          through GetSysColor when drawn
+//   clNone, clDefault      markers, not colours: "no colour" and "the
+//                          control's default"
+//
+// Bitmap memory holds pixels the other way round (0x00RRGGBB, bytes B, G, R,
+// X in memory); ColorToPixel and PixelToColor convert.
+#include <windows.h>
+
+#include <cstdint>
+
+using TColor = std::int32_t;
+
+constexpr TColor kSystemColorFlag = static_cast<TColor>(0xFF000000u);
+
+constexpr TColor SystemColor(int index) { return kSystemColorFlag | index; }
+constexpr bool IsSystemColor(TColor color) { return color < 0; }
+constexpr TColor MakeColor(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+  return static_cast<TColor>(r | (g << 8) | (b << 16));
+}
+
+// System colours.
+constexpr TColor clScrollBar = SystemColor(COLOR_SCROLLBAR);
+constexpr TColor clBackground = SystemColor(COLOR_BACKGROUND);
+constexpr TColor clActiveCaption = SystemColor(COLOR_ACTIVECAPTION);
+constexpr TColor clInactiveCaption = SystemColor(COLOR_INACTIVECAPTION);
+constexpr TColor clMenu = SystemColor(COLOR_MENU);
+constexpr TColor clWindow = SystemColor(COLOR_WINDOW);
+constexpr TColor clWindowFrame = SystemColor(COLOR_WINDOWFRAME);
+constexpr TColor clMenuText = SystemColor(COLOR_MENUTEXT);
+constexpr TColor clWindowText = SystemColor(COLOR_WINDOWTEXT);
+constexpr TColor clCaptionText = SystemColor(COLOR_CAPTIONTEXT);
+constexpr TColor clActiveBorder = SystemColor(COLOR_ACTIVEBORDER);
+constexpr TColor clInactiveBorder = SystemColor(COLOR_INACTIVEBORDER);
+constexpr TColor clAppWorkSpace = SystemColor(COLOR_APPWORKSPACE);
+constexpr TColor clHighlight = SystemColor(COLOR_HIGHLIGHT);
+constexpr TColor clHighlightText = SystemColor(COLOR_HIGHLIGHTTEXT);
+constexpr TColor clBtnFace = SystemColor(COLOR_BTNFACE);
+constexpr TColor clBtnShadow = SystemColor(COLOR_BTNSHADOW);
+constexpr TColor clGrayText = SystemColor(COLOR_GRAYTEXT);
+constexpr TColor clBtnText = SystemColor(COLOR_BTNTEXT);
+constexpr TColor clInactiveCaptionText = SystemColor(COLOR_INACTIVECAPTIONTEXT);
+constexpr TColor clBtnHighlight = SystemColor(COLOR_BTNHIGHLIGHT);
+constexpr TColor cl3DDkShadow = SystemColor(COLOR_3DDKSHADOW);
+constexpr TColor cl3DLight = SystemColor(COLOR_3DLIGHT);
+constexpr TColor clInfoText = SystemColor(COLOR_INFOTEXT);
+constexpr TColor clInfoBk = SystemColor(COLOR_INFOBK);
+constexpr TColor clHotLight = SystemColor(COLOR_HOTLIGHT);
+constexpr TColor clGradientActiveCaption = SystemColor(COLOR_GRADIENTACTIVECAPTION);
+constexpr TColor clGradientInactiveCaption = SystemColor(COLOR_GRADIENTINACTIVECAPTION);
+constexpr TColor clMenuHighlight = SystemColor(COLOR_MENUHILIGHT);
+constexpr TColor clMenuBar = SystemColor(COLOR_MENUBAR);
+
+// Fixed colours.
+constexpr TColor clBlack = 0x000000;
+constexpr TColor clMaroon = 0x000080;
+constexpr TColor clGreen = 0x008000;
+constexpr TColor clOlive = 0x008080;
+constexpr TColor clNavy = 0x800000;
+constexpr TColor clPurple = 0x800080;
+constexpr TColor clTeal = 0x808000;
+constexpr TColor clGray = 0x808080;
+constexpr TColor clSilver = 0xC0C0C0;
+constexpr TColor clRed = 0x0000FF;
+constexpr TColor clLime = 0x00FF00;
+constexpr TColor clYellow = 0x00FFFF;
+constexpr TColor clBlue = 0xFF0000;
+constexpr TColor clFuchsia = 0xFF00FF;
+constexpr TColor clAqua = 0xFFFF00;
+constexpr TColor clWhite = 0xFFFFFF;
+constexpr TColor clLtGray = clSilver;
+constexpr TColor clDkGray = clGray;
+
+// Markers.
+constexpr TColor clNone = 0x1FFFFFFF;
+constexpr TColor clDefault = 0x20000000;
+
+// The RGB value of color: system colours through GetSysColor, RGB colours
+// unchanged. clNone and clDefault are not colours and come back unchanged,
+// so check for them before drawing.
+COLORREF ColorToRGB(TColor color) noexcept;
+
+// RGB colour (0x00BBGGRR) <-> bitmap pixel (0x00RRGGBB). ColorToPixel
+// resolves system colours first.
+std::uint32_t ColorToPixel(TColor color) noexcept;
+constexpr TColor PixelToColor(std::uint32_t pixel) {
+  return static_cast<TColor>(((pixel & 0xFF) << 16) | (pixel & 0xFF00) | ((pixel >> 16) & 0xFF));
+}
