@@ -70,7 +70,9 @@ class TBitmap {
   // Sets the colour and switches to tmFixed.
   void SetTransparentColor(TColor color) noexcept;
 
-  // The canvas on the bitmap's memory DC, created on first use.
+  // The canvas on the bitmap's memory DC, created on first use. It lives as
+  // long as the bitmap (assigning, loading and moving into the bitmap keep
+  // it) unless FreeCanvas is called.
   TCanvas& Canvas();
   bool CanvasAllocated() const noexcept { return canvas_ != nullptr; }
   // Frees the canvas and its DC (they come back on the next Canvas()).
@@ -97,11 +99,6 @@ class TBitmap {
   bool SaveToFile(const std::wstring& path, int bitsPerPixel = 32) const;
 
  private:
-  friend class TCanvas;
-  friend class TBitmapCanvas;
-  // A DC with the DIB selected: the canvas's when it exists, else a
-  // temporary one held by the returned scope. For blitting from the bitmap.
-  struct SourceDC;
   void Reset() noexcept;
 
   int width_ = 0;

@@ -34,8 +34,10 @@ class TGraphicsObject {
   // Creates the GDI object for the current attributes. Sets owned to false
   // for a stock object that must not be deleted.
   virtual HGDIOBJ CreateHandle(bool& owned) const = 0;
-  // Derived setters call this once per effective change.
-  void Changed();
+  // Derived setters call this once per effective change. keepHandle: the
+  // change does not concern the GDI object (a font's colour), so the
+  // handle stays.
+  void Changed(bool keepHandle = false);
 
  private:
   friend class TCanvas;
