@@ -32,8 +32,10 @@ fs::path TTestSandbox::Path(std::string_view relative) const {
 }
 
 void TTestSandbox::CopyFromProgramDir(std::string_view file, std::string_view as) const {
-  fs::copy_file(FromAnsiPath(ProgramDir() + std::string(file)), Path(as.empty() ? file : as),
-                fs::copy_options::overwrite_existing);
+  // Removed first: the runtime's overwrite option is not reliable here.
+  const fs::path target = Path(as.empty() ? file : as);
+  fs::remove(target);
+  fs::copy_file(FromAnsiPath(ProgramDir() + std::string(file)), target);
 }
 
 void TTestSandbox::WriteFile(std::string_view relative, std::string_view bytes) const {
@@ -47,6 +49,20 @@ void TTestSandbox::WriteFile(std::string_view relative, std::string_view bytes) 
 void TTestSandbox::Remove(std::string_view relative) const {
   std::error_code ec;
   fs::remove_all(Path(relative), ec);
+}
+
+TScopedFiles::~TScopedFiles() {
+  for (const std::string& name : names_) {
+    std::error_code ec;
+    fs::remove(FromAnsiPath(dir_ + name), ec);
+  }
+}
+
+void TScopedFiles::Write(std::string_view name, std::string_view bytes) {
+  names_.emplace_back(name);
+  std::ofstream out(FromAnsiPath(dir_ + std::string(name)), std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write " + dir_ + std::string(name));
 }
 
 std::string IniText(std::string_view section, const TIniValues& values) {

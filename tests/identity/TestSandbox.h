@@ -29,6 +29,22 @@ class TTestSandbox {
   std::string dir_;
 };
 
+// Files written into an existing directory for one test and removed at its
+// end, such as records beside the test program itself.
+class TScopedFiles {
+ public:
+  explicit TScopedFiles(std::string dir) : dir_(std::move(dir)) {}
+  ~TScopedFiles();
+  TScopedFiles(const TScopedFiles&) = delete;
+  TScopedFiles& operator=(const TScopedFiles&) = delete;
+
+  void Write(std::string_view name, std::string_view bytes);
+
+ private:
+  std::string dir_;
+  std::vector<std::string> names_;
+};
+
 // The directory of the running test program, with a trailing backslash.
 std::string ProgramDir();
 
