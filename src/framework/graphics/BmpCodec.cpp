@@ -1,6 +1,8 @@
 #include "graphics/BmpCodec.h"
 
+#include <algorithm>
 #include <bit>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -54,9 +56,11 @@ struct Layout {
   std::size_t headerEnd = 0;  // offset after header, masks and palette
 };
 
-// Parses the info header at dib[0..]; header sizes 12 (core) and 16..124
-// (info and its later versions).
-std::optional<Layout> ParseHeader(std::span<const std::uint8_t> dib) {
+// Parses the info header at dib[0..]; header sizes 12 (core) and 40..124
+// (info and its later versions). paletteEnd, when known from a file's pixel
+// offset, bounds the palette: writers often store fewer entries than the
+// header implies.
+std::optional<Layout> ParseHeader(std::span<const std::uint8_t> dib, std::size_t paletteEnd = SIZE_MAX) {
   if (dib.size() < 12) return std::nullopt;
   const std::uint8_t* p = dib.data();
   std::uint32_t headerSize = U32(p);
@@ -126,6 +130,8 @@ std::optional<Layout> ParseHeader(std::span<const std::uint8_t> dib) {
   if (l.bpp <= 8) {
     std::uint32_t maxColors = 1u << l.bpp;
     std::uint32_t count = (colorsUsed == 0 || colorsUsed > maxColors) ? maxColors : colorsUsed;
+    if (paletteEnd != SIZE_MAX && paletteEnd >= pos)
+      count = static_cast<std::uint32_t>(std::min<std::size_t>(count, (paletteEnd - pos) / paletteEntrySize));
     if (dib.size() - pos < std::size_t{count} * paletteEntrySize) return std::nullopt;
     l.palette.resize(maxColors, 0);  // indexes beyond the stored palette read black
     for (std::uint32_t i = 0; i < count; ++i) {
@@ -197,7 +203,7 @@ std::optional<DecodedBmp> DecodeBmpFile(std::span<const std::uint8_t> file) {
   if (file.size() < kFileHeaderSize + 12 || file[0] != 'B' || file[1] != 'M') return std::nullopt;
   std::uint32_t pixelOffset = U32(file.data() + 10);
   auto dib = file.subspan(kFileHeaderSize);
-  auto layout = ParseHeader(dib);
+  auto layout = ParseHeader(dib, pixelOffset >= kFileHeaderSize ? pixelOffset - kFileHeaderSize : SIZE_MAX);
   if (!layout) return std::nullopt;
   // The offset must not point into the headers; 0 is taken as "right after".
   std::size_t offset = pixelOffset == 0 ? kFileHeaderSize + layout->headerEnd : pixelOffset;
