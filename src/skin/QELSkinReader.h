@@ -1,0 +1,70 @@
+#pragma once
+// TqelSkinReader: a loaded skin package, asked by key instead of by name.
+//
+// It wraps the package reader (Tsk2SkinFileReader) and keeps the skin's
+// bitmaps as framework bitmaps, converted once at load. Every bitmap gets
+// the skin's transparent colour ("SKIN2_TRANSCOLOR") in the fixed
+// transparent mode; the track-bar picture has its transparent pixels
+// painted in the form colour.
+//
+// Absent entries read as null bitmap, colour or metric -1, flag false; so
+// does everything while no skin is loaded.
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string_view>
+
+#include "Skin2Bitmap.h"
+#include "Skin2Define.h"
+#include "Skin2SkinReader.h"
+#include "graphics/Bitmap.h"
+#include "graphics/Color.h"
+
+class TqelSkinReader;
+using TqelSkinLoadedEvent = std::function<void(TqelSkinReader* Sender)>;
+
+class TqelSkinReader {
+ public:
+  // Unloaded; then Load(FileName, Password) unless FileName is empty.
+  TqelSkinReader();
+  TqelSkinReader(const std::filesystem::path& FileName, std::string_view Password);
+  ~TqelSkinReader();
+  TqelSkinReader(const TqelSkinReader&) = delete;
+  TqelSkinReader& operator=(const TqelSkinReader&) = delete;
+
+  // Attributes
+  // True after a successful load.
+  bool Loaded() const noexcept { return loaded_; }
+  // The bitmap of a key, owned by the reader; null when absent.
+  TBitmap* GetBitmap(TSkin2BitmapKey Key) const;
+  TColor GetColor(TSkin2ColorKey Key) const;
+  std::int32_t GetMetric(TSkin2MetricKey Key) const;
+  bool GetFlag(TSkin2FlagKey Key) const;
+  // The package reader of the loaded skin, or null.
+  const Tsk2SkinFileReader* FileReader() const noexcept { return file_.get(); }
+
+  // Called after every load that does not raise (also when the file is
+  // missing), with this reader as Sender.
+  TqelSkinLoadedEvent OnSkinLoaded;
+
+  // Operations
+  // Drops the current skin, then loads FileName. A missing file is no
+  // error: Loaded becomes false. A broken package leaves the reader
+  // unloaded and raises the package reader's exception ("Failed to read
+  // skin file!", "Wrong password!"); OnSkinLoaded is then not called.
+  void Load(const std::filesystem::path& FileName, std::string_view Password);
+
+ private:
+  void Clear() noexcept;
+  void Adopt(std::unique_ptr<Tsk2SkinFileReader> file);
+
+  std::unique_ptr<Tsk2SkinFileReader> file_;
+  std::array<std::unique_ptr<TBitmap>, kSkin2BitmapCount> bitmaps_;
+  bool loaded_ = false;
+};
+
+// A decoded skin bitmap as a framework bitmap: same pixels, and the fixed
+// transparent colour when the skin bitmap has one.
+TBitmap SkinBitmapToTBitmap(const Tsk2Bitmap& Source);
