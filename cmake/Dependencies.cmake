@@ -18,6 +18,9 @@ if(REPAIR_WINDOWS)
       IMPORTED_LOCATION ${_prefix}/lib/libgif.a
       INTERFACE_INCLUDE_DIRECTORIES ${_prefix}/include)
   endif()
+  # zlib for mingw comes from Debian's libz-mingw-w64-dev; link it statically.
+  set(ZLIB_USE_STATIC_LIBS ON)
+  find_package(ZLIB)
 else()
   find_package(JPEG)
   if(JPEG_FOUND)
