@@ -35,6 +35,7 @@ class TBitmapCanvas : public TCanvas {
     if (owner_->Handle()) original_ = ::SelectObject(memory_.get(), owner_->Handle());
     SetHandle(memory_.get());
   }
+  TBitmap* SurfaceBitmap() noexcept override { return memory_ ? owner_ : nullptr; }
 
  private:
   void Release() noexcept {

@@ -33,6 +33,40 @@ class StretchModeScope {
   int old_;
 };
 
+// Writes the pixels of bitmap's part src, scaled to dest, that differ from
+// the bitmap's transparent colour into out, which holds the part area of
+// dest (rows outStride pixels apart). Scaling samples the nearest pixel.
+void ComposeTransparent(std::uint32_t* out, int outStride, const RECT& area, const RECT& dest, const TBitmap& bitmap,
+                        const RECT& src) {
+  const int dw = dest.right - dest.left, dh = dest.bottom - dest.top;
+  const int sw = src.right - src.left, sh = src.bottom - src.top;
+  const int aw = area.right - area.left, ah = area.bottom - area.top;
+  const int ox = area.left - dest.left, oy = area.top - dest.top;
+  const TColor keyColor = bitmap.TransparentColor();
+  const bool noKey = keyColor == clNone;
+  const std::uint32_t key = noKey ? 0 : ColorToPixel(keyColor) & 0xFFFFFF;
+  const std::uint32_t* pixels = bitmap.Bits();
+  const int stride = bitmap.Stride();
+  for (int y = 0; y < ah; ++y) {
+    const int sy = src.top + static_cast<int>((static_cast<long long>(y + oy) * sh) / dh);
+    const std::uint32_t* row = pixels + static_cast<std::ptrdiff_t>(sy) * stride;
+    std::uint32_t* line = out + static_cast<std::ptrdiff_t>(y) * outStride;
+    if (sw == dw) {
+      const std::uint32_t* in = row + src.left + ox;
+      for (int x = 0; x < aw; ++x) {
+        const std::uint32_t p = in[x] & 0xFFFFFF;
+        if (noKey || p != key) line[x] = p;
+      }
+    } else {
+      for (int x = 0; x < aw; ++x) {
+        const int sx = src.left + static_cast<int>((static_cast<long long>(x + ox) * sw) / dw);
+        const std::uint32_t p = row[sx] & 0xFFFFFF;
+        if (noKey || p != key) line[x] = p;
+      }
+    }
+  }
+}
+
 }  // namespace
 
 TCanvas::TCanvas() {
@@ -239,16 +273,31 @@ void TCanvas::DrawBitmap(const RECT& dest, const TBitmap& bitmap, const RECT& sr
   }
 
   // Transparent: only the part of dest inside the clip box is composed.
-  // It is read from the DC into scratch memory, the bitmap's pixels that
-  // differ from the key are written over it (nearest source pixel when
-  // scaling), and the result goes back: exact and independent of the
-  // target's kind.
   RECT clip{};
-  if (::GetClipBox(dc_, &clip) == ERROR) return;
+  const int clipKind = ::GetClipBox(dc_, &clip);
   RECT area{};
-  if (!::IntersectRect(&area, &dest, &clip)) return;
-  const int aw = area.right - area.left, ah = area.bottom - area.top;
+  if (clipKind == ERROR || clipKind == NULLREGION || !::IntersectRect(&area, &dest, &clip)) return;
 
+  // A bitmap canvas with a rectangular clip and plain pixel coordinates:
+  // straight into the target's memory.
+  TBitmap* surface = SurfaceBitmap();
+  if (surface && surface != &bitmap && !surface->Empty() && clipKind == SIMPLEREGION &&
+      ::GetMapMode(dc_) == MM_TEXT && ::GetGraphicsMode(dc_) == GM_COMPATIBLE) {
+    POINT viewport{}, window{};
+    ::GetViewportOrgEx(dc_, &viewport);
+    ::GetWindowOrgEx(dc_, &window);
+    const int offsetX = viewport.x - window.x, offsetY = viewport.y - window.y;
+    RECT device{area.left + offsetX, area.top + offsetY, area.right + offsetX, area.bottom + offsetY};
+    const RECT bounds{0, 0, surface->Width(), surface->Height()};
+    if (!::IntersectRect(&device, &device, &bounds)) return;
+    RECT logical{device.left - offsetX, device.top - offsetY, device.right - offsetX, device.bottom - offsetY};
+    ComposeTransparent(surface->ScanLine(device.top) + device.left, surface->Stride(), logical, dest, bitmap, src);
+    return;
+  }
+
+  // Anything else: the area is read from the DC into scratch memory,
+  // composed there and written back, exact whatever the target is.
+  const int aw = area.right - area.left, ah = area.bottom - area.top;
   std::uint32_t* scratch = nullptr;
   UniqueBitmap dib = CreateDib32(aw, ah, &scratch);
   UniqueMemoryDC memory = UniqueMemoryDC::Create(dc_);
@@ -256,30 +305,7 @@ void TCanvas::DrawBitmap(const RECT& dest, const TBitmap& bitmap, const RECT& sr
   SelectScope select(memory.get(), dib.get());
   ::BitBlt(memory.get(), 0, 0, aw, ah, dc_, area.left, area.top, SRCCOPY);
   ::GdiFlush();
-
-  const std::uint32_t key = ColorToPixel(bitmap.TransparentColor()) & 0xFFFFFF;
-  const bool noKey = bitmap.TransparentColor() == clNone;
-  const std::uint32_t* pixels = bitmap.Bits();
-  const int stride = bitmap.Stride();
-  const int ox = area.left - dest.left, oy = area.top - dest.top;
-  for (int y = 0; y < ah; ++y) {
-    const int sy = src.top + static_cast<int>((static_cast<long long>(y + oy) * sh) / dh);
-    const std::uint32_t* row = pixels + static_cast<std::ptrdiff_t>(sy) * stride;
-    std::uint32_t* out = scratch + static_cast<std::ptrdiff_t>(y) * aw;
-    if (sw == dw) {
-      const std::uint32_t* in = row + src.left + ox;
-      for (int x = 0; x < aw; ++x) {
-        const std::uint32_t p = in[x] & 0xFFFFFF;
-        if (noKey || p != key) out[x] = p;
-      }
-    } else {
-      for (int x = 0; x < aw; ++x) {
-        const int sx = src.left + static_cast<int>((static_cast<long long>(x + ox) * sw) / dw);
-        const std::uint32_t p = row[sx] & 0xFFFFFF;
-        if (noKey || p != key) out[x] = p;
-      }
-    }
-  }
+  ComposeTransparent(scratch, aw, area, dest, bitmap, src);
   ::BitBlt(dc_, area.left, area.top, aw, ah, memory.get(), 0, 0, SRCCOPY);
 }
 

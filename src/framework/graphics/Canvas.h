@@ -102,6 +102,9 @@ class TCanvas {
   // SetHandle(nullptr) before releasing it (also in its destructor), which
   // gives the DC its own objects back.
   virtual void CreateHandle() {}
+  // The bitmap whose DIB is selected into this canvas's DC, if any: lets
+  // transparent drawing write straight into its memory.
+  virtual TBitmap* SurfaceBitmap() noexcept { return nullptr; }
 
  private:
   enum : unsigned { kFontSelected = 1, kPenSelected = 2, kBrushSelected = 4 };

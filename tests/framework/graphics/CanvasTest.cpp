@@ -247,6 +247,52 @@ TEST(CanvasDraw, PartOfABitmapAndTargetsOtherThanBitmaps) {
   EXPECT_EQ(canvas.Pixel(2, 3), clWhite);
 }
 
+// Transparent drawing onto a bitmap writes into its memory; it must still
+// follow the DC's origin and clipping like GDI drawing does.
+TEST(CanvasDraw, TransparentDrawHonoursOriginAndClipping) {
+  TBitmap sprite = TBitmap::FromPixels(2, 2, std::vector<std::uint32_t>{kRed, kRed, kRed, kMagenta});
+  sprite.SetTransparent(true);
+  sprite.SetTransparentColor(clFuchsia);
+  TBitmap target = WhiteBitmap(10, 10);
+  HDC dc = target.Canvas().Handle();
+
+  ::SetViewportOrgEx(dc, 3, 2, nullptr);  // logical (0, 0) is pixel (3, 2)
+  target.Canvas().Draw(1, 1, sprite);
+  EXPECT_EQ(Px(target, 4, 3), kRed);
+  EXPECT_EQ(Px(target, 5, 4), kWhite);  // the key
+  EXPECT_EQ(CountPixels(target, kRed), 3);
+  ::SetViewportOrgEx(dc, 0, 0, nullptr);
+
+  // A rectangular clip: only its inside changes.
+  target.Fill(clWhite);
+  ::IntersectClipRect(dc, 0, 0, 5, 10);
+  target.Canvas().StretchDraw(RECT{2, 0, 8, 6}, sprite);  // x3
+  EXPECT_EQ(CountPixels(target, kRed, 5, 0, 10, 10), 0);
+  EXPECT_EQ(CountPixels(target, kRed), 3 * 6);
+  ::SelectClipRgn(dc, nullptr);
+
+  // A clip of two rectangles (not one): still exact.
+  target.Fill(clWhite);
+  UniqueRegion a(::CreateRectRgn(0, 0, 2, 10)), b(::CreateRectRgn(4, 0, 6, 10));
+  ::CombineRgn(a.get(), a.get(), b.get(), RGN_OR);
+  ::SelectClipRgn(dc, a.get());
+  target.Canvas().StretchDraw(RECT{0, 0, 6, 6}, sprite);
+  EXPECT_EQ(CountPixels(target, kRed, 2, 0, 4, 10), 0);
+  EXPECT_EQ(CountPixels(target, kRed, 0, 0, 2, 6), 12);
+  EXPECT_EQ(CountPixels(target, kRed, 4, 0, 6, 3), 6);
+  EXPECT_EQ(CountPixels(target, kRed, 3, 3, 6, 6), 0);  // the key quarter
+  ::SelectClipRgn(dc, nullptr);
+
+  // A bitmap drawn onto itself, shifted.
+  TBitmap self = TBitmap::FromPixels(3, 1, std::vector<std::uint32_t>{kBlue, kMagenta, kRed});
+  self.SetTransparent(true);
+  self.SetTransparentColor(clFuchsia);
+  self.Canvas().Draw(1, 0, self);
+  EXPECT_EQ(Px(self, 0, 0), kBlue);
+  EXPECT_EQ(Px(self, 1, 0), kBlue);
+  EXPECT_EQ(Px(self, 2, 0), kRed);  // under the key: kept
+}
+
 TEST(CanvasDraw, StretchDrawScalesOpaqueAndTransparent) {
   TBitmap sprite = Sprite();
   TBitmap target = WhiteBitmap(10, 8);
