@@ -37,7 +37,7 @@ std::vector<std::uint8_t> DeflateRaw(const std::vector<std::uint8_t>& data, int 
 }
 
 TPackageMember TPackageMember::FromPlain(std::string name, const std::vector<std::uint8_t>& plain, int level,
-                                         const std::string& password) {
+                                         const std::string& password, std::uint32_t headerSeed) {
   TPackageMember m;
   m.name = std::move(name);
   m.crc = Sk2Crc32(0, plain.data(), plain.size());
@@ -46,7 +46,7 @@ TPackageMember TPackageMember::FromPlain(std::string name, const std::vector<std
   if (!password.empty()) {
     m.flags |= 1u;
     std::vector<std::uint8_t> header(TSk2ZipKeys::kHeaderSize);
-    std::random_device random;
+    std::mt19937 random(headerSeed != 0 ? headerSeed : std::random_device{}());
     for (auto& b : header) b = static_cast<std::uint8_t>(random());
     header.back() = static_cast<std::uint8_t>(m.crc >> 24);
     TSk2ZipKeys keys(password);

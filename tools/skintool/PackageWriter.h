@@ -18,8 +18,10 @@ struct TPackageMember {
 
   // Deflates plain at the given zlib level (0-9) and, with a password,
   // enciphers it (bit 0 of the flags, check byte = high byte of the CRC).
+  // The encryption header's other bytes are random unless headerSeed is
+  // not 0, which makes them repeatable.
   static TPackageMember FromPlain(std::string name, const std::vector<std::uint8_t>& plain, int level = 9,
-                                  const std::string& password = {});
+                                  const std::string& password = {}, std::uint32_t headerSeed = 0);
 };
 
 struct TPackageOptions {

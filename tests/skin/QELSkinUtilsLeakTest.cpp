@@ -1,0 +1,80 @@
+// Thousands of draws, slices, turns, region builds and resource rebuilds
+// must leave the number of live GDI objects where it was: counted by the
+// framework's handle wrappers, and by the system where it reports a count.
+#include <gtest/gtest.h>
+
+#include "QELSkinRes.h"
+#include "QELSkinUtilsBitmap.h"
+#include "QELSkinUtilsGradient.h"
+#include "QELSkinUtilsPaint.h"
+#include "QELSkinUtilsParts.h"
+#include "QELSkinUtilsRegion.h"
+#include "QELSkinUtilsScrollBar.h"
+#include "SkinTestSupport.h"
+#include "graphics/GdiObjects.h"
+
+TEST(SkinUtilsLeaks, RepeatedWorkLeavesNoGdiObjectsBehind) {
+  TqelSkinReader reader(BuiltInSkin(), "");
+  ASSERT_TRUE(reader.Loaded());
+  TqelSkinScrollBtnRes scroll;
+  TqelSkinTabRes tabs;
+  TqelSkinProgressBarRes progress;
+  TBitmap target(240, 120);
+  TCanvas& canvas = target.Canvas();
+  HWND window = ::CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 240, 120, nullptr,
+                                  nullptr, nullptr, nullptr);
+  ASSERT_NE(window, nullptr);
+  const TBitmap& title = *reader.GetBitmap(SKIN2_TITLEBAR1);
+  const TBitmap& button = *reader.GetBitmap(SKIN2_BUTTON);
+
+  auto round = [&](int i) {
+    DrawNineGrid(*reader.GetBitmap(SKIN2_TABCONTROL), canvas, RECT{0, 0, 100 + i % 7, 50}, 0xFF00FF, i % 2 == 0);
+    DrawThreeFrameBar(*reader.GetBitmap(SKIN2_TRACKBAR), canvas, RECT{0, 60, 200, 70}, 0xFF00FF, true);
+    DrawThreePartV(button, canvas, RECT{0, 0, 20, 90}, 0);
+    DrawThreePartH(button, canvas, RECT{0, 0, 190, 20}, 0);
+    DrawVerticalGradient(canvas, RECT{0, 0, 30, 100}, clRed, clBlue);
+    DrawHorizontalGradient(canvas, RECT{0, 0, 100, 30}, clRed, clBlue);
+    DrawArrowDown(canvas, 5, 5, i % 2 == 0);
+    DrawArrowLeft(canvas, 5, 5, i % 2 == 1);
+    FillRectColor(canvas, RECT{1, 1, 9, 9}, clLime);
+    FrameRectColor(canvas, RECT{1, 1, 9, 9}, clNavy);
+    DrawMenuSeparator(canvas, RECT{0, 0, 100, 10}, 0x848284, true, 26);
+    StretchBitmap(title, canvas, RECT{0, 0, 50, 50});
+    (void)TruncateText(canvas, std::wstring_view(L"A caption that is far too long to fit"), 60);
+    TBitmap piece;
+    SliceBitmap(&button, piece, 6, 1 + i % 6);
+    RotateBitmap90(piece);
+    RotateBitmap180(piece);
+    RotateBitmap270(piece);
+    ReplaceBitmapColor(piece, 0xFF00FF, 0x00FF00);
+    UniqueRegion region = CreateSkinRegion(TSkinRegionSpec{&title, nullptr, 240, 120, 0xFF00FF, 0, 5, -1, -1, true, false});
+    BuildSkinRegion(window, &title, nullptr, 240, 120, 0xFF00FF, 0, 5, -1, -1, true, false);
+    DrawWindowBorder(window, clRed, clBlue, true);
+  };
+  auto rebuild = [&] {
+    scroll.SetReader(&reader);
+    tabs.SetReader(&reader);
+    progress.SetReader(&reader);
+    TBitmap bar(18, 300);
+    DrawSkinScrollBar(bar.Canvas(), scroll, RECT{0, 0, 18, 300}, RECT{0, 40, 18, 200}, true, true);
+    DrawSkinScrollBar(bar.Canvas(), scroll, RECT{0, 0, 18, 300}, RECT{0, 40, 18, 45}, true, true);
+  };
+
+  round(0);  // first use creates the target's canvas and the reader's caches
+  rebuild();
+  const long liveBefore = GdiLiveObjects();
+  const long systemBefore = GdiProcessObjects();
+  for (int i = 0; i < 2000; ++i) round(i);
+  for (int i = 0; i < 200; ++i) rebuild();
+  EXPECT_EQ(GdiLiveObjects(), liveBefore);
+  for (int k = 0; k < static_cast<int>(GdiKind::Count); ++k)
+    EXPECT_GE(GdiLiveObjects(static_cast<GdiKind>(k)), 0) << "kind " << k;
+  const long systemAfter = GdiProcessObjects();
+  if (systemBefore >= 0 && systemAfter >= 0) {
+    // A leak of one object per round would show as thousands.
+    EXPECT_LE(systemAfter, systemBefore + 16) << "system count " << systemBefore << " -> " << systemAfter;
+  } else {
+    std::printf("GetGuiResources reports no count here; the wrappers' live count is the check\n");
+  }
+  ::DestroyWindow(window);
+}

@@ -1,0 +1,60 @@
+# Runs skintool's commands end to end on the built-in skin source:
+#   cmake -DTOOL=... -DSOURCE=... -DWORK=... -P skintool_cli.cmake
+function(run expected_status)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT status EQUAL expected_status)
+    message(FATAL_ERROR "${ARGN}\nexit ${status}, expected ${expected_status}\n${out}${err}")
+  endif()
+  set(out "${out}" PARENT_SCOPE)
+endfunction()
+
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+
+run(0 ${TOOL} pack ${SOURCE} ${WORK}/plain.qsk)
+run(0 ${TOOL} pack ${SOURCE} ${WORK}/secret.qsk --password s3cret)
+
+run(0 ${TOOL} verify ${WORK}/plain.qsk)
+if(NOT out STREQUAL "bitmaps 30\nintegers 43\nbooleans 9\nstrings 0\n")
+  message(FATAL_ERROR "verify printed:\n${out}")
+endif()
+run(0 ${TOOL} verify ${WORK}/secret.qsk --password s3cret)
+run(1 ${TOOL} verify ${WORK}/secret.qsk)
+
+run(0 ${TOOL} list ${WORK}/plain.qsk)
+if(NOT out MATCHES "115172 .* plain +SKINDATA.SK2")
+  message(FATAL_ERROR "list printed:\n${out}")
+endif()
+run(0 ${TOOL} list ${WORK}/secret.qsk)
+if(NOT out MATCHES "enciphered SKINDATA.SK2")
+  message(FATAL_ERROR "list printed:\n${out}")
+endif()
+
+# extract: the exit status is the extraction result.
+run(0 ${TOOL} extract ${WORK}/plain.qsk skindata.sk2 ${WORK}/data.sk2)
+file(SIZE ${WORK}/data.sk2 size)
+if(NOT size EQUAL 115172)
+  message(FATAL_ERROR "extracted ${size} bytes")
+endif()
+run(1 ${TOOL} extract ${WORK}/plain.qsk NOPE.SK2 ${WORK}/nope)
+run(2 ${TOOL} extract ${WORK}/secret.qsk SKINDATA.SK2 ${WORK}/x)
+run(2 ${TOOL} extract ${WORK}/secret.qsk SKINDATA.SK2 ${WORK}/x --password wrong)
+run(0 ${TOOL} extract ${WORK}/secret.qsk SKINDATA.SK2 ${WORK}/x --password s3cret)
+
+# unpack and pack again: the same package, byte for byte.
+run(0 ${TOOL} unpack ${WORK}/plain.qsk ${WORK}/unpacked)
+file(GLOB bitmaps ${WORK}/unpacked/*.bmp)
+list(LENGTH bitmaps count)
+if(NOT count EQUAL 30)
+  message(FATAL_ERROR "unpacked ${count} bitmaps")
+endif()
+run(0 ${TOOL} pack ${WORK}/unpacked ${WORK}/again.qsk)
+file(SHA256 ${WORK}/plain.qsk a)
+file(SHA256 ${WORK}/again.qsk b)
+if(NOT a STREQUAL b)
+  message(FATAL_ERROR "pack of the unpacked skin differs")
+endif()
+
+run(64 ${TOOL} frobnicate)
+run(1 ${TOOL} pack ${WORK}/missing ${WORK}/m.qsk)
+file(REMOVE_RECURSE ${WORK})
