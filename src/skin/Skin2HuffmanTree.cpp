@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace {
 
@@ -57,25 +58,39 @@ bool THuffmanTree::Build(const std::uint8_t* lengths, unsigned count, unsigned l
     code = (code + lengthCount[len - 1]) << 1;
     nextCode[len] = code;
   }
-  const bool complete = left == 0 || maxLength == 0;
   if (left > 0 && maxLength != 0 && !(allowSingleCode_ && maxLength == 1 && lengthCount[1] == 1))
     return false;
 
   maxLength_ = maxLength;
-  const unsigned size = 1u << maxLength;
-  if (complete && maxLength != 0)
-    table_.resize(size);  // every entry is written below
-  else
-    table_.assign(size, kInvalid);
+  table_.resize(std::size_t{1} << maxLength);
 
-  for (unsigned symbol = 0; symbol < count; ++symbol) {
-    const unsigned len = lengths[symbol];
-    if (len == 0) continue;
-    std::uint32_t entry = symbol | (len << 16);
-    if (symbol >= literalCount && symbol - literalCount < extraCount)
-      entry |= static_cast<std::uint32_t>(extraBits[symbol - literalCount]) << 24;
-    for (unsigned index = ReverseCode(nextCode[len]++, len); index < size; index += 1u << len)
-      table_[index] = entry;
+  // Codes grouped by length, in symbol order (canonical order).
+  unsigned firstOfLength[17] = {};
+  for (unsigned len = 1; len <= 15; ++len) firstOfLength[len + 1] = firstOfLength[len] + lengthCount[len];
+  std::uint16_t sorted[288 + 32] = {};
+  if (count > sizeof sorted / sizeof sorted[0]) return false;
+  unsigned fill[17];
+  std::copy(std::begin(firstOfLength), std::end(firstOfLength), fill);
+  for (unsigned symbol = 0; symbol < count; ++symbol)
+    if (lengths[symbol] != 0) sorted[fill[lengths[symbol]]++] = static_cast<std::uint16_t>(symbol);
+
+  // Built by doubling: a table for the codes of up to len bits repeats
+  // every 2^len entries, so each step copies the table so far after itself
+  // and then places the codes of the next length once each. This writes
+  // the 2^M entries in sequence instead of striding through the table.
+  table_[0] = kInvalid;
+  std::size_t size = 1;
+  for (unsigned len = 1; len <= maxLength; ++len) {
+    std::copy(table_.begin(), table_.begin() + static_cast<std::ptrdiff_t>(size),
+              table_.begin() + static_cast<std::ptrdiff_t>(size));
+    size *= 2;
+    for (unsigned i = firstOfLength[len]; i < firstOfLength[len + 1]; ++i) {
+      const unsigned symbol = sorted[i];
+      std::uint32_t entry = symbol | (len << 16);
+      if (symbol >= literalCount && symbol - literalCount < extraCount)
+        entry |= static_cast<std::uint32_t>(extraBits[symbol - literalCount]) << 24;
+      table_[ReverseCode(nextCode[len]++, len)] = entry;
+    }
   }
   return true;
 }

@@ -123,6 +123,9 @@ void TSk2Inflater::StoredBlock() {
     --length;
     FlushIfFull();
   }
+  // The buffer is empty here unless the block is done: forget the bits it
+  // may hold from the next word, which the byte copy below consumes.
+  if (bitCount_ == 0) bits_ = 0;
   while (length != 0) {
     std::size_t available = inEnd_ - inPos_;
     if (inputEnded_) available = std::min<std::uint64_t>(available, inputRealEnd_ - std::min(inputRealEnd_, inputBase_ + inPos_));
@@ -187,87 +190,134 @@ void TSk2Inflater::DynamicTables() {
     Fail(TSk2InflateResult::DataError);
 }
 
+namespace {
+
+// The decoder's bit state while a block is decoded, kept in locals. Above
+// its count valid bits the buffer may already hold low bits of the next
+// unread word; they are the same bits a peek combines in, so keeping them
+// is harmless and spares masking.
+struct TBitCursor {
+  const std::uint8_t* in;
+  std::size_t pos;
+  std::uint32_t bits;
+  unsigned count;
+
+  // The buffer combined with the next word: count + 32 valid bits. Needs 4
+  // readable bytes at pos.
+  std::uint64_t Peek() const { return bits | (static_cast<std::uint64_t>(Load32(in + pos)) << count); }
+  // Drops n bits (n <= count + 32) from a value returned by Peek, taking
+  // in the next word when the buffer runs out.
+  void Drop(std::uint64_t peeked, unsigned n) {
+    const bool next = n > count;
+    bits = static_cast<std::uint32_t>(peeked >> n);
+    count = count + (next ? 32u : 0u) - n;
+    pos += next ? 4 : 0;
+  }
+};
+
+}  // namespace
+
 void TSk2Inflater::CodedBlock(const THuffmanTree& literals, const THuffmanTree& distances) {
-  // The decoding loop keeps the bit buffer, the input position and the
-  // window position in locals: byte stores into the window could alias the
-  // members and would force the compiler to reload them after every byte.
   const std::uint32_t* const litTable = literals.Table();
   const std::uint32_t litMask = literals.Mask();
-  const unsigned litPeek = literals.MaxLength() + 5;
   const std::uint32_t* const distTable = distances.Table();
   const std::uint32_t distMask = distances.Mask();
-  const unsigned distPeek = distances.MaxLength() + 14;
-
   std::uint8_t* const window = window_.get();
-  const std::uint8_t* in = input_.get();
-  std::size_t inPos = inPos_;
-  std::size_t inEnd = inEnd_;
-  std::size_t pos = windowPos_;
-  std::uint32_t bits = bits_;
-  unsigned count = bitCount_;
 
-  const auto refill = [&] {
-    inPos_ = inPos;
-    Refill();
-    inPos = inPos_;
-    inEnd = inEnd_;
-  };
-  const auto peek = [&](unsigned n) -> std::uint32_t {
-    if (count >= n) return bits;
-    if (inEnd - inPos < 4) refill();
-    const std::uint32_t word = inEnd - inPos >= 4 ? Load32(in + inPos) : 0;
-    return bits | (word << count);
-  };
-  const auto drop = [&](unsigned n) {
-    if (n <= count) {
-      bits = static_cast<std::uint32_t>(static_cast<std::uint64_t>(bits) >> n);
-      count -= n;
-      return;
-    }
-    if (inEnd - inPos < 4) {
-      refill();
-      if (inEnd - inPos < 4) Fail(TSk2InflateResult::DataError);
-    }
-    const std::uint32_t word = Load32(in + inPos);
-    inPos += 4;
-    n -= count;
-    bits = word >> n;
-    count = 32 - n;
-  };
-  const auto flush = [&] {
+  // A symbol with its extra bits and a distance with its extra bits take
+  // at most 20 + 28 bits, so with 8 input bytes ahead and the window below
+  // the flush threshold one whole symbol decodes without further checks.
+  // Near the end of the input the checked primitives take over.
+  constexpr std::size_t kFastInput = 8;
+  TBitCursor c{input_.get(), inPos_, bits_, bitCount_};
+  std::size_t pos = windowPos_;
+  const auto sync = [&] {
+    inPos_ = c.pos;
+    bits_ = c.bits;
+    bitCount_ = c.count;
     windowPos_ = pos;
-    Flush();
+  };
+  const auto load = [&] {
+    c.in = input_.get();
+    c.pos = inPos_;
+    c.bits = bits_;
+    c.count = bitCount_;
     pos = windowPos_;
   };
 
   for (;;) {
-    std::uint32_t peeked = peek(litPeek);
+    if (inEnd_ - c.pos < kFastInput) {
+      sync();
+      Refill();
+      load();
+      if (inEnd_ - c.pos < kFastInput) {
+        // Checked path: one symbol through the member primitives.
+        std::uint32_t peeked = Peek(literals.MaxLength() + 5);
+        std::uint32_t entry = litTable[peeked & litMask];
+        unsigned symbol = entry & 0xFFFFu, length = (entry >> 16) & 0xFFu;
+        if (symbol < 256) {
+          window_[windowPos_++] = static_cast<std::uint8_t>(symbol);
+          Drop(length);
+          FlushIfFull();
+          load();
+          continue;
+        }
+        if (symbol == 256) {
+          Drop(length);
+          return;
+        }
+        if (entry == THuffmanTree::kInvalid || symbol > 285) Fail(TSk2InflateResult::DataError);
+        unsigned extra = entry >> 24;
+        const unsigned matchLength = kSk2LengthBase[symbol - 257] + LowBits(peeked >> length, extra);
+        Drop(length + extra);
+        peeked = Peek(distances.MaxLength() + 14);
+        entry = distTable[peeked & distMask];
+        symbol = entry & 0xFFFFu;
+        if (entry == THuffmanTree::kInvalid || symbol > 29) Fail(TSk2InflateResult::DataError);
+        length = (entry >> 16) & 0xFFu;
+        extra = entry >> 24;
+        const std::size_t distance = kSk2DistanceBase[symbol] + LowBits(peeked >> length, extra);
+        Drop(length + extra);
+        if (distance > windowPos_) Fail(TSk2InflateResult::DataError);
+        for (unsigned i = 0; i < matchLength; ++i) window_[windowPos_ + i] = window_[windowPos_ + i - distance];
+        windowPos_ += matchLength;
+        FlushIfFull();
+        load();
+        continue;
+      }
+    }
+
+    std::uint64_t peeked = c.Peek();
     std::uint32_t entry = litTable[peeked & litMask];
     unsigned symbol = entry & 0xFFFFu;
-    unsigned codeLength = (entry >> 16) & 0xFFu;
+    unsigned length = (entry >> 16) & 0xFFu;
     if (symbol < 256) {
       window[pos++] = static_cast<std::uint8_t>(symbol);
-      drop(codeLength);
-      if (pos >= kFlushAt) flush();
+      c.Drop(peeked, length);
+      if (pos >= kFlushAt) {
+        sync();
+        Flush();
+        load();
+      }
       continue;
     }
     if (symbol == 256) {
-      drop(codeLength);
+      c.Drop(peeked, length);
       break;
     }
     if (entry == THuffmanTree::kInvalid || symbol > 285) Fail(TSk2InflateResult::DataError);
     unsigned extra = entry >> 24;
-    const unsigned length = kSk2LengthBase[symbol - 257] + LowBits(peeked >> codeLength, extra);
-    drop(codeLength + extra);
+    const unsigned matchLength = kSk2LengthBase[symbol - 257] + LowBits(static_cast<std::uint32_t>(peeked >> length), extra);
+    c.Drop(peeked, length + extra);
 
-    peeked = peek(distPeek);
+    peeked = c.Peek();
     entry = distTable[peeked & distMask];
     symbol = entry & 0xFFFFu;
     if (entry == THuffmanTree::kInvalid || symbol > 29) Fail(TSk2InflateResult::DataError);
-    codeLength = (entry >> 16) & 0xFFu;
+    length = (entry >> 16) & 0xFFu;
     extra = entry >> 24;
-    const std::size_t distance = kSk2DistanceBase[symbol] + LowBits(peeked >> codeLength, extra);
-    drop(codeLength + extra);
+    const std::size_t distance = kSk2DistanceBase[symbol] + LowBits(static_cast<std::uint32_t>(peeked >> length), extra);
+    c.Drop(peeked, length + extra);
     if (distance > pos) Fail(TSk2InflateResult::DataError);  // before the start of the output
 
     std::uint8_t* out = window + pos;
@@ -275,20 +325,20 @@ void TSk2Inflater::CodedBlock(const THuffmanTree& literals, const THuffmanTree& 
     if (distance >= 8) {
       // Forward copy in 8-byte steps; correct for overlapping matches too,
       // since every step reads bytes written at least 8 bytes earlier.
-      for (unsigned i = 0; i < length; i += 8) std::memcpy(out + i, from + i, 8);
+      for (unsigned i = 0; i < matchLength; i += 8) std::memcpy(out + i, from + i, 8);
     } else if (distance == 1) {
-      std::memset(out, *from, length);
+      std::memset(out, *from, matchLength);
     } else {
-      for (unsigned i = 0; i < length; ++i) out[i] = from[i];
+      for (unsigned i = 0; i < matchLength; ++i) out[i] = from[i];
     }
-    pos += length;
-    if (pos >= kFlushAt) flush();
+    pos += matchLength;
+    if (pos >= kFlushAt) {
+      sync();
+      Flush();
+      load();
+    }
   }
-
-  inPos_ = inPos;
-  windowPos_ = pos;
-  bits_ = bits;
-  bitCount_ = count;
+  sync();
 }
 
 TSk2InflateResult TSk2Inflater::Run() {
