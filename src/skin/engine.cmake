@@ -5,8 +5,9 @@
 add_library(skin_define STATIC ${CMAKE_CURRENT_LIST_DIR}/Skin2Define.cpp)
 target_include_directories(skin_define PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 
-if(REPAIR_WINDOWS)
-  # Reader, resources and utilities draw with the window framework.
+# Reader, resources and utilities draw with the window framework (which is
+# added after this folder, so its presence is asked of the source tree).
+if(REPAIR_WINDOWS AND EXISTS ${CMAKE_SOURCE_DIR}/src/framework/CMakeLists.txt)
   add_library(skin_engine STATIC
     ${CMAKE_CURRENT_LIST_DIR}/QELSkinReader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QELSkinRes.cpp
