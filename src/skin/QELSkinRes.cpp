@@ -18,12 +18,6 @@ void CutRows(const TBitmap& source, TBitmap& dest, int top, int bottom) {
               static_cast<std::size_t>(w) * (bottom - top) * sizeof(std::uint32_t));
 }
 
-TBitmap Turned(const TBitmap& source, void (*turn)(TBitmap&)) {
-  TBitmap copy(source);
-  turn(copy);
-  return copy;
-}
-
 // The bitmap of key, or an empty one.
 TBitmap CopyOf(const TqelSkinReader& reader, TSkin2BitmapKey key) {
   const TBitmap* bitmap = reader.GetBitmap(key);
@@ -75,21 +69,21 @@ void TqelSkinScrollBtnRes::Update() {
     SliceBitmap(reader->GetBitmap(SKIN2_SCROLLBARUPBUTTON), vertButtons_[i], 3, i + 1);
     SliceBitmap(reader->GetBitmap(SKIN2_SCROLLBARDOWNBUTTON), vertButtons_[i + 3], 3, i + 1);
   }
-  for (int i = 0; i < 6; ++i) horzButtons_[i] = Turned(vertButtons_[i], RotateBitmap90);
+  for (int i = 0; i < 6; ++i) horzButtons_[i] = TurnedBitmap(vertButtons_[i], 90);
 
   if (const TBitmap* bar = reader->GetBitmap(SKIN2_SCROLLBAR); bar && !bar->Empty()) {
     useWholeBar_ = barColor == 0xCBCBCB && bar->Height() == 33 && bar->Pixel(1, 10) == 0xB23901;
     if (useWholeBar_) {
       wholeBar_ = *bar;
-      wholeBarHorz_ = Turned(*bar, RotateBitmap90);
+      wholeBarHorz_ = TurnedBitmap(*bar, 90);
     }
     CutThumb(*bar);
     if (UniformAcross(vertThumb_[2])) {
-      for (int i = 0; i < 5; ++i) horzThumb_[i] = Turned(vertThumb_[i], RotateBitmap90);
+      for (int i = 0; i < 5; ++i) horzThumb_[i] = TurnedBitmap(vertThumb_[i], 90);
     } else {
       // Turned the other way round the caps change sides, and so do the
       // arrow buttons.
-      for (int i = 0; i < 5; ++i) horzThumb_[4 - i] = Turned(vertThumb_[i], RotateBitmap270);
+      for (int i = 0; i < 5; ++i) horzThumb_[4 - i] = TurnedBitmap(vertThumb_[i], 270);
       for (int i = 0; i < 3; ++i) {
         std::swap(horzButtons_[i], horzButtons_[i + 3]);
         RotateBitmap180(horzButtons_[i]);
@@ -132,9 +126,9 @@ void TqelSkinTabRes::Update() {
   const TqelSkinReader* reader = Reader();
   if (!reader) return;
   auto fill = [](std::array<TBitmap, 4>& set, TBitmap top) {
-    set[sdLeft] = Turned(top, RotateBitmap90);
-    set[sdBottom] = Turned(top, RotateBitmap180);
-    set[sdRight] = Turned(top, RotateBitmap270);
+    set[sdLeft] = TurnedBitmap(top, 90);
+    set[sdBottom] = TurnedBitmap(top, 180);
+    set[sdRight] = TurnedBitmap(top, 270);
     set[sdTop] = std::move(top);
   };
   fill(line_, CopyOf(*reader, SKIN2_TABCONTROLLINE));
@@ -158,7 +152,7 @@ void TqelSkinProgressBarRes::Update() {
                                        SKIN2_PROGRESSBAR4};
   for (int i = 0; i < 4; ++i) {
     horz_[i] = CopyOf(*reader, keys[i]);
-    vert_[i] = Turned(horz_[i], RotateBitmap90);
+    vert_[i] = TurnedBitmap(horz_[i], 90);
   }
   leftCapWidth_ = horz_[0].Width();
   rightCapWidth_ = horz_[3].Width();

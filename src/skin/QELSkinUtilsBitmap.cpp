@@ -22,14 +22,14 @@ TBitmap SameSettings(const TBitmap& model, int width, int height) {
   return result;
 }
 
-// Turns bitmap by a coordinate mapping: map(x, y) gives the target pixel
-// of source pixel (x, y) in a target of size (tw, th).
+// A copy of source turned by a coordinate mapping: map(x, y) gives the
+// target pixel of source pixel (x, y) in a target of size (tw, th).
 template <typename Map>
-void Turn(TBitmap& bitmap, int tw, int th, Map map) {
-  if (bitmap.Empty()) return;
-  const int w = bitmap.Width(), h = bitmap.Height();
-  TBitmap turned = SameSettings(bitmap, tw, th);
-  const Pixel* src = bitmap.Bits();
+TBitmap Turn(const TBitmap& source, int tw, int th, Map map) {
+  if (source.Empty()) return SameSettings(source, 0, 0);
+  const int w = source.Width(), h = source.Height();
+  TBitmap turned = SameSettings(source, tw, th);
+  const Pixel* src = source.Bits();
   Pixel* dst = turned.Bits();
   for (int y = 0; y < h; ++y) {
     const Pixel* row = src + static_cast<std::ptrdiff_t>(y) * w;
@@ -38,7 +38,7 @@ void Turn(TBitmap& bitmap, int tw, int th, Map map) {
       dst[static_cast<std::ptrdiff_t>(ny) * tw + nx] = row[x];
     }
   }
-  bitmap = std::move(turned);
+  return turned;
 }
 
 struct Point {
@@ -62,9 +62,22 @@ void SliceBitmap(const TBitmap* Source, TBitmap& Dest, int Count, int Index) {
                 static_cast<std::size_t>(frameWidth) * sizeof(Pixel));
 }
 
+TBitmap TurnedBitmap(const TBitmap& Source, int Degrees) {
+  const int w = Source.Width(), h = Source.Height();
+  switch (Degrees) {
+    case 90:
+      return Turn(Source, h, w, [w](int x, int y) { return Point{y, w - 1 - x}; });
+    case 180:
+      return Turn(Source, w, h, [w, h](int x, int y) { return Point{w - 1 - x, h - 1 - y}; });
+    case 270:
+      return Turn(Source, h, w, [h](int x, int y) { return Point{h - 1 - y, x}; });
+    default:
+      return TBitmap(Source);
+  }
+}
+
 void RotateBitmap90(TBitmap& Bitmap) {
-  const int oldWidth = Bitmap.Width();
-  Turn(Bitmap, Bitmap.Height(), oldWidth, [oldWidth](int x, int y) { return Point{y, oldWidth - 1 - x}; });
+  if (!Bitmap.Empty()) Bitmap = TurnedBitmap(Bitmap, 90);
 }
 
 void RotateBitmap180(TBitmap& Bitmap) {
@@ -75,8 +88,7 @@ void RotateBitmap180(TBitmap& Bitmap) {
 }
 
 void RotateBitmap270(TBitmap& Bitmap) {
-  const int oldHeight = Bitmap.Height();
-  Turn(Bitmap, oldHeight, Bitmap.Width(), [oldHeight](int x, int y) { return Point{oldHeight - 1 - y, x}; });
+  if (!Bitmap.Empty()) Bitmap = TurnedBitmap(Bitmap, 270);
 }
 
 void ReplaceBitmapColor(TBitmap& Bitmap, TColor From, TColor To) {

@@ -29,6 +29,11 @@ void RotateBitmap180(TBitmap& Bitmap);
 // In place, 90 degrees clockwise: pixel (x, y) moves to (oldHeight-1-y, x).
 void RotateBitmap270(TBitmap& Bitmap);
 
+// A turned copy of Source: Degrees 90 (counter-clockwise, as
+// RotateBitmap90), 180 or 270 (clockwise); any other value gives a plain
+// copy. One new bitmap, no intermediate copy.
+TBitmap TurnedBitmap(const TBitmap& Source, int Degrees);
+
 // Every pixel of colour From becomes To (the framework's bitmaps are always
 // one pixel format, so there is nothing to convert first). Nothing when
 // either colour is absent (-1) or clNone.

@@ -145,3 +145,18 @@ TEST(StretchBitmap, FillsTheRectangleOnly) {
   EXPECT_EQ(Px(target, 1, 1), 0u);
   EXPECT_EQ(Px(target, 8, 8), 0u);
 }
+
+TEST(TurnedBitmap, CopiesTurnedLikeTheInPlaceTurnsAndLeavesTheSource) {
+  const TBitmap source = Numbered(5, 3);
+  for (auto [degrees, turn] : {std::pair{90, &RotateBitmap90}, std::pair{180, &RotateBitmap180},
+                               std::pair{270, &RotateBitmap270}}) {
+    TBitmap inPlace = source;
+    turn(inPlace);
+    const TBitmap copy = TurnedBitmap(source, degrees);
+    EXPECT_EQ(copy.Width(), inPlace.Width()) << degrees;
+    EXPECT_EQ(All(copy), All(inPlace)) << degrees;
+  }
+  EXPECT_EQ(All(TurnedBitmap(source, 0)), All(source));
+  EXPECT_EQ(source.Width(), 5);
+  EXPECT_EQ(Px(source, 4, 2), NumberOf(4, 2));
+}

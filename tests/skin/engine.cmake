@@ -27,3 +27,15 @@ if(TARGET builtin_skin)
     COMMAND ${CMAKE_COMMAND} -E copy ${REPAIR_BUILTIN_SKIN} ${CMAKE_CURRENT_BINARY_DIR}/default.qsk
     VERBATIM)
 endif()
+
+# Not tests: a contact sheet of a skin's pieces, and the load-time harness.
+if(BUILD_TESTING)
+  add_executable(skin_contact_sheet ${CMAKE_CURRENT_LIST_DIR}/QELSkinResContactSheet.cpp)
+  target_link_libraries(skin_contact_sheet PRIVATE skin_engine)
+  target_link_options(skin_contact_sheet PRIVATE -municode)
+endif()
+if(BUILD_TESTING AND TARGET ZLIB::ZLIB)
+  add_executable(skin_load_timing ${CMAKE_CURRENT_LIST_DIR}/QELSkinReaderTiming.cpp)
+  target_link_libraries(skin_load_timing PRIVATE skin_engine ZLIB::ZLIB)
+  target_link_options(skin_load_timing PRIVATE -municode)
+endif()
