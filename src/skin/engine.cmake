@@ -16,7 +16,8 @@ if(REPAIR_WINDOWS AND EXISTS ${CMAKE_SOURCE_DIR}/src/framework/CMakeLists.txt)
     ${CMAKE_CURRENT_LIST_DIR}/QELSkinUtilsGradient.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QELSkinUtilsPaint.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QELSkinUtilsRegion.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/QELSkinUtilsScrollBar.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/QELSkinUtilsScrollBar.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QELSkinUtilsPlatform.cpp)
   target_include_directories(skin_engine PUBLIC ${CMAKE_CURRENT_LIST_DIR})
   target_link_libraries(skin_engine PUBLIC skin2_reader skin_define framework_graphics support)
 endif()

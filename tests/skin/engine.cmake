@@ -17,6 +17,7 @@ repair_add_test(skin_engine_test
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinUtilsRegionTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinUtilsScrollBarTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinUtilsLeakTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinUtilsPlatformTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinReaderTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinResTest.cpp
   LIBS skin_engine skinpack)
