@@ -7,15 +7,39 @@
 
 namespace {
 
-// Slack after the window so that 8-byte match copies may run a little past
-// the match end without leaving the buffer.
-constexpr std::size_t kCopySlack = 8;
+// Slack after the window so that match copies in 8- and 16-byte steps may
+// run a little past the match end without leaving the buffer.
+constexpr std::size_t kCopySlack = 16;
 
 inline std::uint32_t Load32(const std::uint8_t* p) {
   std::uint32_t v;
   std::memcpy(&v, p, 4);
   if constexpr (std::endian::native == std::endian::big) v = Sk2Le32(p);
   return v;
+}
+
+// Copies a match of length bytes from distance bytes back to out. The
+// copy may write up to 15 bytes past the match end (the window has that
+// slack); those bytes are overwritten by later output. Overlapping matches
+// repeat their pattern as if copied byte by byte.
+inline void CopyMatch(std::uint8_t* out, std::size_t distance, unsigned length) {
+  const std::uint8_t* from = out - distance;
+  if (distance >= 16) {
+    // Every 16-byte step reads bytes written at least 16 bytes earlier.
+    for (unsigned i = 0; i < length; i += 16) std::memcpy(out + i, from + i, 16);
+  } else if (distance >= 8) {
+    for (unsigned i = 0; i < length; i += 8) std::memcpy(out + i, from + i, 8);
+  } else if (distance == 1) {
+    std::memset(out, *from, length);
+  } else {
+    // A short period: lay down the first period-multiple of at least 8
+    // bytes one by one, then copy 8 bytes at a time from that far back,
+    // which holds the same bytes.
+    const unsigned period = static_cast<unsigned>(distance) * ((8 + static_cast<unsigned>(distance) - 1) / static_cast<unsigned>(distance));
+    const unsigned head = length < period ? length : period;
+    for (unsigned i = 0; i < head; ++i) out[i] = from[i];
+    for (unsigned i = head; i < length; i += 8) std::memcpy(out + i, out + i - period, 8);
+  }
 }
 
 inline std::uint32_t LowBits(std::uint32_t value, unsigned count) {
@@ -230,6 +254,7 @@ void TSk2Inflater::CodedBlock(const THuffmanTree& literals, const THuffmanTree& 
   // Near the end of the input the checked primitives take over.
   constexpr std::size_t kFastInput = 8;
   TBitCursor c{input_.get(), inPos_, bits_, bitCount_};
+  std::size_t inEnd = inEnd_;
   std::size_t pos = windowPos_;
   const auto sync = [&] {
     inPos_ = c.pos;
@@ -242,15 +267,16 @@ void TSk2Inflater::CodedBlock(const THuffmanTree& literals, const THuffmanTree& 
     c.pos = inPos_;
     c.bits = bits_;
     c.count = bitCount_;
+    inEnd = inEnd_;
     pos = windowPos_;
   };
 
   for (;;) {
-    if (inEnd_ - c.pos < kFastInput) {
+    if (inEnd - c.pos < kFastInput) {
       sync();
       Refill();
       load();
-      if (inEnd_ - c.pos < kFastInput) {
+      if (inEnd - c.pos < kFastInput) {
         // Checked path: one symbol through the member primitives.
         std::uint32_t peeked = Peek(literals.MaxLength() + 5);
         std::uint32_t entry = litTable[peeked & litMask];
@@ -320,17 +346,7 @@ void TSk2Inflater::CodedBlock(const THuffmanTree& literals, const THuffmanTree& 
     c.Drop(peeked, length + extra);
     if (distance > pos) Fail(TSk2InflateResult::DataError);  // before the start of the output
 
-    std::uint8_t* out = window + pos;
-    const std::uint8_t* from = out - distance;
-    if (distance >= 8) {
-      // Forward copy in 8-byte steps; correct for overlapping matches too,
-      // since every step reads bytes written at least 8 bytes earlier.
-      for (unsigned i = 0; i < matchLength; i += 8) std::memcpy(out + i, from + i, 8);
-    } else if (distance == 1) {
-      std::memset(out, *from, matchLength);
-    } else {
-      for (unsigned i = 0; i < matchLength; ++i) out[i] = from[i];
-    }
+    CopyMatch(window + pos, distance, matchLength);
     pos += matchLength;
     if (pos >= kFlushAt) {
       sync();
