@@ -46,7 +46,7 @@ void TqelSkinReader::Load(const std::filesystem::path& FileName, std::string_vie
     }
     loaded_ = true;
   }
-  if (OnSkinLoaded) OnSkinLoaded(this);
+  if (OnSkinLoaded) OnSkinLoaded(*this);
 }
 
 void TqelSkinReader::Adopt(std::unique_ptr<Tsk2SkinFileReader> file) {

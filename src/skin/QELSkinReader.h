@@ -12,27 +12,24 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string_view>
 
 #include "Skin2Bitmap.h"
 #include "Skin2Define.h"
 #include "Skin2SkinReader.h"
+#include "framework/Object.h"
+#include "framework/Types.h"
 #include "graphics/Bitmap.h"
 #include "graphics/Color.h"
 
-class TqelSkinReader;
-using TqelSkinLoadedEvent = std::function<void(TqelSkinReader* Sender)>;
-
-class TqelSkinReader {
+class TqelSkinReader : public TObject {
+  FW_CLASS(TqelSkinReader, TObject)
  public:
   // Unloaded; then Load(FileName, Password) unless FileName is empty.
   TqelSkinReader();
   TqelSkinReader(const std::filesystem::path& FileName, std::string_view Password);
-  ~TqelSkinReader();
-  TqelSkinReader(const TqelSkinReader&) = delete;
-  TqelSkinReader& operator=(const TqelSkinReader&) = delete;
+  ~TqelSkinReader() override;
 
   // Attributes
   // True after a successful load.
@@ -47,7 +44,7 @@ class TqelSkinReader {
 
   // Called after every load that does not raise (also when the file is
   // missing), with this reader as Sender.
-  TqelSkinLoadedEvent OnSkinLoaded;
+  TNotifyEvent OnSkinLoaded;
 
   // Operations
   // Drops the current skin, then loads FileName. A missing file is no

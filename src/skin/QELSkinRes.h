@@ -11,12 +11,10 @@
 #include "QELSkinReader.h"
 #include "graphics/Bitmap.h"
 
-class TqelSkinRes {
+class TqelSkinRes : public TObject {
+  FW_CLASS(TqelSkinRes, TObject)
  public:
   TqelSkinRes() = default;
-  virtual ~TqelSkinRes() = default;
-  TqelSkinRes(const TqelSkinRes&) = delete;
-  TqelSkinRes& operator=(const TqelSkinRes&) = delete;
 
   // Attributes
   TqelSkinReader* Reader() const noexcept { return reader_; }
@@ -44,6 +42,7 @@ class TqelSkinRes {
 // The skin's transparent colour is replaced by the scroll-bar colour in
 // every button and thumb piece.
 class TqelSkinScrollBtnRes : public TqelSkinRes {
+  FW_CLASS(TqelSkinScrollBtnRes, TqelSkinRes)
  public:
   // Attributes
   TBitmap* GetHorzButton(int Index) { return Piece(horzButtons_, Index); }
@@ -83,6 +82,7 @@ class TqelSkinScrollBtnRes : public TqelSkinRes {
 // the skin, and turned so that its top edge lies left (90 degrees
 // counter-clockwise), at the bottom (180) and right (90 clockwise).
 class TqelSkinTabRes : public TqelSkinRes {
+  FW_CLASS(TqelSkinTabRes, TqelSkinRes)
  public:
   enum TSide { sdTop, sdLeft, sdBottom, sdRight };
 
@@ -112,6 +112,7 @@ class TqelSkinTabRes : public TqelSkinRes {
 // to "SKIN2_PROGRESSBAR4" (left cap, two fills, right cap); Vert the same
 // turned 90 degrees counter-clockwise.
 class TqelSkinProgressBarRes : public TqelSkinRes {
+  FW_CLASS(TqelSkinProgressBarRes, TqelSkinRes)
  public:
   // Attributes
   TBitmap* GetHorz(int Index) { return Piece(horz_, Index); }

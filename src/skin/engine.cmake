@@ -17,7 +17,9 @@ if(REPAIR_WINDOWS AND EXISTS ${CMAKE_SOURCE_DIR}/src/framework/CMakeLists.txt)
     ${CMAKE_CURRENT_LIST_DIR}/QELSkinUtilsPaint.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QELSkinUtilsRegion.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QELSkinUtilsScrollBar.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/QELSkinUtilsPlatform.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/QELSkinUtilsPlatform.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QELSkinUtilsForms.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QELSkinUtilsMenu.cpp)
   target_include_directories(skin_engine PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-  target_link_libraries(skin_engine PUBLIC skin2_reader skin_define framework_graphics support)
+  target_link_libraries(skin_engine PUBLIC skin2_reader skin_define framework support)
 endif()

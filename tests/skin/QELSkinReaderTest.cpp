@@ -132,10 +132,10 @@ TEST(TqelSkinReader, MissingFileIsNoErrorAndStillNotifies) {
   TqelSkinReader reader(BuiltInSkin(), "");
   ASSERT_TRUE(reader.Loaded());
   int calls = 0;
-  TqelSkinReader* sender = nullptr;
-  reader.OnSkinLoaded = [&](TqelSkinReader* s) {
+  TObject* sender = nullptr;
+  reader.OnSkinLoaded = [&](TObject& s) {
     ++calls;
-    sender = s;
+    sender = &s;
   };
   EXPECT_NO_THROW(reader.Load(TempFile("no-such-skin.qsk"), ""));
   EXPECT_FALSE(reader.Loaded());
@@ -168,7 +168,7 @@ TEST(TqelSkinReader, BrokenPackagesClearTheReaderAndRaise) {
   for (const Case& c : cases) {
     TqelSkinReader reader(BuiltInSkin(), "");
     int calls = 0;
-    reader.OnSkinLoaded = [&](TqelSkinReader*) { ++calls; };
+    reader.OnSkinLoaded = [&](TObject&) { ++calls; };
     try {
       reader.Load(c.file, c.password);
       ADD_FAILURE() << "no exception for " << c.file;

@@ -18,6 +18,8 @@ repair_add_test(skin_engine_test
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinUtilsScrollBarTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinUtilsLeakTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinUtilsPlatformTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinUtilsFormsTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinUtilsMenuTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinReaderTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinResTest.cpp
   LIBS skin_engine skinpack)
