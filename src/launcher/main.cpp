@@ -1,0 +1,24 @@
+// RepairLauncher.exe: the guard, then the application with its one window.
+#include <windows.h>
+
+#include "LauncherEntry.h"
+#include "RepairMain.h"
+#include "framework/Application.h"
+
+namespace {
+
+class TLauncherApplication final : public ILauncherApplication {
+ public:
+  void Terminate() override { Application.Terminate(); }
+  void Initialize() override { Application.Initialize(); }
+  void SetTitle(const std::wstring& title) override { Application.SetTitle(title); }
+  void CreateMainWindow() override { Application.CreateForm<TFrm_RepairMain>(); }
+  void Run() override { Application.Run(); }
+};
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  TLauncherApplication application;
+  return RunLauncherEntry(application);
+}
