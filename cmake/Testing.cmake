@@ -17,14 +17,17 @@ if(BUILD_TESTING AND NOT REPAIR_FUZZ)
   include(GoogleTest)
 endif()
 
-# repair_add_test(NAME sources... [LIBS libs...])
+# repair_add_test(NAME sources... [LIBS libs...] [LOCK name])
 # One test program; its cases are listed when ctest runs (under Wine in the
 # windows build), so building never needs Wine.
 function(repair_add_test name)
   if(NOT BUILD_TESTING OR REPAIR_FUZZ)
     return()
   endif()
-  cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "LOCK" "LIBS" ${ARGN})
+  if(NOT T_LOCK)
+    set(T_LOCK ${name})
+  endif()
   add_executable(${name} ${T_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
   gtest_discover_tests(${name}
@@ -32,8 +35,8 @@ function(repair_add_test name)
     DISCOVERY_TIMEOUT 120
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     # Cases of one program share the files beside it: they run one at a
-    # time, programs in parallel.
-    PROPERTIES TIMEOUT 300 RESOURCE_LOCK ${name})
+    # time, programs in parallel (unless they name a common LOCK).
+    PROPERTIES TIMEOUT 300 RESOURCE_LOCK ${T_LOCK})
 endfunction()
 
 # repair_add_fuzzer(NAME sources... [LIBS libs...]) - libFuzzer, clang only.
