@@ -26,6 +26,13 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
   Screen.AddForm(this);
 }
 
+TCustomForm::~TCustomForm() {
+  // Also reached when a derived constructor failed and BeforeDestruction
+  // never ran: the screen and the application must not keep this form.
+  Screen.RemoveForm(this);
+  application_->FormDestroyed(this);
+}
+
 void TCustomForm::AfterConstruction() {
   TWinControl::AfterConstruction();
   if (scaled_) {

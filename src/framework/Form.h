@@ -78,6 +78,7 @@ class TCustomForm : public TWinControl {
   FW_CLASS(TCustomForm, TWinControl)
  public:
   explicit TCustomForm(TComponent* owner);
+  ~TCustomForm() override;
   void AfterConstruction() override;
   void BeforeDestruction() override;
 

@@ -216,6 +216,26 @@ TEST_F(FormTest, ScaledFormGrowsItsClientAndChildrenButStaysInPlace) {
   EXPECT_EQ(label->Width(), 30);
 }
 
+class TFrm_Broken : public TForm {
+  FW_CLASS(TFrm_Broken, TForm)
+ public:
+  explicit TFrm_Broken(TComponent* owner) : TForm(owner) {
+    Create<TPanel>()->SetParent(this);
+    HandleNeeded();
+    throw EComponentError("broken form");
+  }
+};
+
+TEST_F(FormTest, FormWhoseConstructorFailsLeavesNoTrace) {
+  TApplication app;
+  const int before = Screen.FormCount();
+  EXPECT_THROW(app.CreateForm<TFrm_Broken>(), EComponentError);
+  EXPECT_EQ(Screen.FormCount(), before);
+  EXPECT_EQ(app.MainForm(), nullptr);
+  EXPECT_EQ(app.ComponentCount(), 0);
+  EXPECT_EQ(::FindWindowW(L"TFrm_Broken", nullptr), nullptr);
+}
+
 TEST_F(FormTest, CreatingAndDestroyingFormsLeaksNoGdiObjectsOrWindows) {
   auto build = [] {
     TOwned<TFrm_Dialog> form = MakeComponent<TFrm_Dialog>();

@@ -219,6 +219,36 @@ TEST_F(WinControlTest, WindowsGoWithTheirObjects) {
   EXPECT_FALSE(::IsWindow(formWindow));
 }
 
+// A window that is no framework control (a browser's, say) lives in a panel:
+// the panel keeps it sized through OnResize and never paints over it.
+TEST_F(WinControlTest, ForeignChildWindowLivesInAPanel) {
+  form->Show();
+  Pump();
+  TPanel* host = form->Lower;
+  HWND foreign = ::CreateWindowExW(0, L"STATIC", L"foreign", WS_CHILD | WS_VISIBLE, 0, 0, host->ClientWidth(),
+                                   host->ClientHeight(), host->Handle(), nullptr, nullptr, nullptr);
+  ASSERT_NE(foreign, nullptr);
+  host->OnResize = [&](TObject&) {
+    ::MoveWindow(foreign, 0, 0, host->ClientWidth(), host->ClientHeight(), TRUE);
+  };
+  host->SetBounds(0, 0, 120, 90);
+  RECT r{};
+  ::GetWindowRect(foreign, &r);
+  EXPECT_EQ(r.right - r.left, 120);
+  EXPECT_EQ(r.bottom - r.top, 90);
+  EXPECT_TRUE(::GetWindowLongPtrW(host->Handle(), GWL_STYLE) & WS_CLIPCHILDREN);
+  EXPECT_EQ(TWinControl::FindControl(foreign), nullptr);
+  EXPECT_EQ(host->ControlCount(), 0);  // not one of the panel's controls
+  // Its notifications reach the panel's default handling harmlessly.
+  EXPECT_EQ(::SendMessageW(host->Handle(), WM_COMMAND, MAKEWPARAM(0, STN_CLICKED),
+                           reinterpret_cast<LPARAM>(foreign)),
+            0);
+  EXPECT_TRUE(::IsChild(host->Handle(), foreign));
+  // It goes with the panel's window.
+  host->Free();
+  EXPECT_FALSE(::IsWindow(foreign));
+}
+
 TEST_F(WinControlTest, EnabledAndVisibleReachTheWindow) {
   form->Show();
   Pump();
