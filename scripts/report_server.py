@@ -7,7 +7,7 @@ request line, byte for byte as received, to a log file. Once listening it
 writes "127.0.0.1:PORT" to --address-file (atomically), so a caller can wait
 for that file. Ends on SIGTERM or SIGINT.
 
-  report_server.py --title "Velmora 报修" --log requests.log --address-file address
+  report_server.py --title "Velmora 报修" --log requests.log --address-file address [--delay 3]
 """
 import argparse
 import html
@@ -15,10 +15,11 @@ import os
 import signal
 import sys
 import threading
+import time
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
 
-def make_handler(title, log_path, lock):
+def make_handler(title, log_path, lock, delay):
     page = ("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">"
             "<title>%s</title></head>\n<body><p>%s</p></body></html>\n"
             % (html.escape(title), html.escape(title))).encode("utf-8")
@@ -34,6 +35,8 @@ def make_handler(title, log_path, lock):
 
         def do_GET(self):
             self.record()
+            if delay > 0:
+                time.sleep(delay)  # a slow server: the page keeps loading meanwhile
             self.send_response(200)
             self.send_header("Content-Type", "text/html; charset=utf-8")
             self.send_header("Content-Length", str(len(page)))
@@ -60,10 +63,11 @@ def main():
     parser.add_argument("--log", required=True, help="file that receives every request line")
     parser.add_argument("--port", type=int, default=0, help="port to listen on (0: any free one)")
     parser.add_argument("--address-file", help="where to write HOST:PORT once listening")
+    parser.add_argument("--delay", type=float, default=0, help="seconds to wait before answering a GET")
     args = parser.parse_args()
 
     open(args.log, "ab").close()
-    server = ThreadingHTTPServer(("127.0.0.1", args.port), make_handler(args.title, args.log, threading.Lock()))
+    server = ThreadingHTTPServer(("127.0.0.1", args.port), make_handler(args.title, args.log, threading.Lock(), args.delay))
     server.daemon_threads = True
     address = "127.0.0.1:%d" % server.server_address[1]
     if args.address_file:
