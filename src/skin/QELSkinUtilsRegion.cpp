@@ -38,23 +38,23 @@ void AddBand(std::vector<RECT>& rects, const TBitmap& bitmap, int at, int width,
 
 }  // namespace
 
-std::vector<RECT> SkinRegionRects(const TSkinRegionSpec& Spec) {
+std::vector<RECT> SkinRegionRects(const TSkinRegionShape& Layout) {
   std::vector<RECT> rects;
-  const bool title = Spec.UseTitle && Spec.TitleBitmap && !Spec.TitleBitmap->Empty();
-  const bool bottom = Spec.UseBottom && Spec.BottomBitmap && !Spec.BottomBitmap->Empty();
-  const int th = title ? Spec.TitleBitmap->Height() : 0;
-  const int bh = bottom ? Spec.BottomBitmap->Height() : 0;
+  const bool title = Layout.UseTitle && Layout.TitleBitmap && !Layout.TitleBitmap->Empty();
+  const bool bottom = Layout.UseBottom && Layout.BottomBitmap && !Layout.BottomBitmap->Empty();
+  const int th = title ? Layout.TitleBitmap->Height() : 0;
+  const int bh = bottom ? Layout.BottomBitmap->Height() : 0;
   if (title)
-    AddBand(rects, *Spec.TitleBitmap, 0, Spec.Width, Spec.TransparentColor, Spec.TitleMinY, Spec.TitleMaxY);
-  AddWhole(rects, Spec.Width, th, Spec.Height - bh);
+    AddBand(rects, *Layout.TitleBitmap, 0, Layout.Width, Layout.TransparentColor, Layout.TitleMinY, Layout.TitleMaxY);
+  AddWhole(rects, Layout.Width, th, Layout.Height - bh);
   if (bottom)
-    AddBand(rects, *Spec.BottomBitmap, Spec.Height - bh, Spec.Width, Spec.TransparentColor, Spec.BottomMinY,
-            Spec.BottomMaxY);
+    AddBand(rects, *Layout.BottomBitmap, Layout.Height - bh, Layout.Width, Layout.TransparentColor, Layout.BottomMinY,
+            Layout.BottomMaxY);
   return rects;
 }
 
-UniqueRegion CreateSkinRegion(const TSkinRegionSpec& Spec) {
-  const std::vector<RECT> rects = SkinRegionRects(Spec);
+UniqueRegion CreateSkinRegion(const TSkinRegionShape& Layout) {
+  const std::vector<RECT> rects = SkinRegionRects(Layout);
   // One RGNDATA with every rectangle: ExtCreateRegion joins them at once,
   // far cheaper than a CombineRgn per run.
   std::vector<unsigned char> buffer(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
@@ -76,7 +76,7 @@ bool BuildSkinRegion(HWND Window, const TBitmap* TitleBitmap, const TBitmap* Bot
                      TColor TransparentColor, int TitleMinY, int TitleMaxY, int BottomMinY, int BottomMaxY,
                      bool UseTitle, bool UseBottom) {
   if (!Window) return false;
-  UniqueRegion region = CreateSkinRegion(TSkinRegionSpec{TitleBitmap, BottomBitmap, Width, Height, TransparentColor,
+  UniqueRegion region = CreateSkinRegion(TSkinRegionShape{TitleBitmap, BottomBitmap, Width, Height, TransparentColor,
                                                          TitleMinY, TitleMaxY, BottomMinY, BottomMaxY, UseTitle,
                                                          UseBottom});
   if (!region) return false;

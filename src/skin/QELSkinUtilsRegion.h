@@ -21,7 +21,7 @@
 #include "graphics/Color.h"
 #include "graphics/GdiObjects.h"
 
-struct TSkinRegionSpec {
+struct TSkinRegionShape {
   const TBitmap* TitleBitmap = nullptr;
   const TBitmap* BottomBitmap = nullptr;
   int Width = 0;
@@ -36,9 +36,9 @@ struct TSkinRegionSpec {
 };
 
 // The rectangles whose union is the outline (not merged, may touch).
-std::vector<RECT> SkinRegionRects(const TSkinRegionSpec& Spec);
+std::vector<RECT> SkinRegionRects(const TSkinRegionShape& Layout);
 // The outline as a region (null when it cannot be created).
-UniqueRegion CreateSkinRegion(const TSkinRegionSpec& Spec);
+UniqueRegion CreateSkinRegion(const TSkinRegionShape& Layout);
 
 // Builds the outline and makes it Window's region, redrawing; the window
 // then owns the region. False when Window is null or the region could not

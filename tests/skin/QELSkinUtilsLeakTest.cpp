@@ -47,7 +47,7 @@ TEST(SkinUtilsLeaks, RepeatedWorkLeavesNoGdiObjectsBehind) {
     RotateBitmap180(piece);
     RotateBitmap270(piece);
     ReplaceBitmapColor(piece, 0xFF00FF, 0x00FF00);
-    UniqueRegion region = CreateSkinRegion(TSkinRegionSpec{&title, nullptr, 240, 120, 0xFF00FF, 0, 5, -1, -1, true, false});
+    UniqueRegion region = CreateSkinRegion(TSkinRegionShape{&title, nullptr, 240, 120, 0xFF00FF, 0, 5, -1, -1, true, false});
     // Installing a window region is slow under Wine: every 20th round.
     if (i % 20 == 0) {
       BuildSkinRegion(window, &title, nullptr, 240, 120, 0xFF00FF, 0, 5, -1, -1, true, false);

@@ -31,10 +31,10 @@ Mask Scan(const TBitmap* title, int titleFrom, int titleTo, const TBitmap* botto
   return mask;
 }
 
-Mask Outline(const TSkinRegionSpec& spec) {
-  UniqueRegion region = CreateSkinRegion(spec);
+Mask Outline(const TSkinRegionShape& shape) {
+  UniqueRegion region = CreateSkinRegion(shape);
   EXPECT_TRUE(region);
-  return RegionMask(region.get(), spec.Width, spec.Height);
+  return RegionMask(region.get(), shape.Width, shape.Height);
 }
 
 // A 12 x 6 picture with magenta corners (rows 0-1) and a magenta pixel in
@@ -50,35 +50,35 @@ TBitmap Corners() {
 
 TEST(BuildSkinRegion, ScannedRowsLoseTheirTransparentPixels) {
   const TBitmap title = Corners();
-  TSkinRegionSpec spec{&title, nullptr, 12, 20, 0xFF00FF, 0, 1, -1, -1, true, false};
-  EXPECT_EQ(Outline(spec), Scan(&title, 0, 2, nullptr, 0, 0, 12, 20));
+  TSkinRegionShape shape{&title, nullptr, 12, 20, 0xFF00FF, 0, 1, -1, -1, true, false};
+  EXPECT_EQ(Outline(shape), Scan(&title, 0, 2, nullptr, 0, 0, 12, 20));
 
   // Scan limits: rows 2-4 only; rows 0-1 belong whole even though they
   // hold magenta.
-  spec.TitleMinY = 2;
-  spec.TitleMaxY = 4;
-  EXPECT_EQ(Outline(spec), Scan(&title, 2, 5, nullptr, 0, 0, 12, 20));
+  shape.TitleMinY = 2;
+  shape.TitleMaxY = 4;
+  EXPECT_EQ(Outline(shape), Scan(&title, 2, 5, nullptr, 0, 0, 12, 20));
 
   // MinY >= MaxY scans to the last row; -1 starts at row 0.
-  spec.TitleMinY = -1;
-  spec.TitleMaxY = -1;
-  EXPECT_EQ(Outline(spec), Scan(&title, 0, 6, nullptr, 0, 0, 12, 20));
+  shape.TitleMinY = -1;
+  shape.TitleMaxY = -1;
+  EXPECT_EQ(Outline(shape), Scan(&title, 0, 6, nullptr, 0, 0, 12, 20));
 
   // A MaxY past the picture stops at its last row.
-  spec.TitleMinY = 3;
-  spec.TitleMaxY = 40;
-  EXPECT_EQ(Outline(spec), Scan(&title, 3, 6, nullptr, 0, 0, 12, 20));
+  shape.TitleMinY = 3;
+  shape.TitleMaxY = 40;
+  EXPECT_EQ(Outline(shape), Scan(&title, 3, 6, nullptr, 0, 0, 12, 20));
 }
 
 TEST(BuildSkinRegion, BottomBandSitsAtTheWindowBottom) {
   const TBitmap title = Corners();
   TBitmap bottom = Corners();
   RotateBitmap180(bottom);  // magenta corners in the last two rows
-  TSkinRegionSpec spec{&title, &bottom, 12, 20, 0xFF00FF, 0, 1, -1, -1, true, true};
-  EXPECT_EQ(Outline(spec), Scan(&title, 0, 2, &bottom, 0, 6, 12, 20));
+  TSkinRegionShape shape{&title, &bottom, 12, 20, 0xFF00FF, 0, 1, -1, -1, true, true};
+  EXPECT_EQ(Outline(shape), Scan(&title, 0, 2, &bottom, 0, 6, 12, 20));
   // Without UseTitle/UseBottom the window is a plain rectangle.
-  spec.UseTitle = spec.UseBottom = false;
-  EXPECT_EQ(Outline(spec), Scan(nullptr, 0, 0, nullptr, 0, 0, 12, 20));
+  shape.UseTitle = shape.UseBottom = false;
+  EXPECT_EQ(Outline(shape), Scan(nullptr, 0, 0, nullptr, 0, 0, 12, 20));
 }
 
 TEST(BuildSkinRegion, BuiltInTitleRowsZeroToFive) {
@@ -98,10 +98,10 @@ TEST(BuildSkinRegion, BuiltInTitleRowsZeroToFive) {
   const int maxY = reader.GetMetric(SKIN2_TITLEBARREGIONMAXY);
   ASSERT_EQ(minY, 0);
   ASSERT_EQ(maxY, 5);
-  TSkinRegionSpec spec{&title, nullptr, 200, 120, reader.GetColor(SKIN2_TRANSCOLOR), minY, maxY,
+  TSkinRegionShape shape{&title, nullptr, 200, 120, reader.GetColor(SKIN2_TRANSCOLOR), minY, maxY,
                        reader.GetMetric(SKIN2_BOTTOMREGIONMINY), reader.GetMetric(SKIN2_BOTTOMREGIONMAXY), true,
                        false};
-  const Mask outline = Outline(spec);
+  const Mask outline = Outline(shape);
   EXPECT_EQ(outline, Scan(&title, 0, 6, nullptr, 0, 0, 200, 120));
   int cut = 0;
   for (const auto& row : outline)
@@ -114,7 +114,7 @@ TEST(BuildSkinRegion, BuiltInTitleRowsZeroToFive) {
   // Installed on a window, the region is what GetWindowRgn hands back.
   HWND window = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 120, nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(window, nullptr);
-  ASSERT_TRUE(BuildSkinRegion(window, &title, nullptr, 200, 120, spec.TransparentColor, minY, maxY, -1, -1, true,
+  ASSERT_TRUE(BuildSkinRegion(window, &title, nullptr, 200, 120, shape.TransparentColor, minY, maxY, -1, -1, true,
                               false));
   UniqueRegion installed(::CreateRectRgn(0, 0, 0, 0));
   ASSERT_NE(::GetWindowRgn(window, installed.get()), ERROR);
