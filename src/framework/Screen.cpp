@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/Form.h"
+#include "graphics/GdiObjects.h"
 
 namespace {
 
@@ -41,12 +42,7 @@ void TScreen::SetCursor(TCursor cursor) {
   }
 }
 
-int TScreen::PixelsPerInch() const noexcept {
-  HDC dc = ::GetDC(nullptr);
-  const int ppi = dc ? ::GetDeviceCaps(dc, LOGPIXELSY) : 96;
-  if (dc) ::ReleaseDC(nullptr, dc);
-  return ppi > 0 ? ppi : 96;
-}
+int TScreen::PixelsPerInch() const noexcept { return ScreenPixelsPerInch(); }
 
 RECT TScreen::WorkAreaRect() const noexcept {
   RECT r{};

@@ -4,17 +4,16 @@
 #include "FrameworkTesting.h"
 #include "framework/Form.h"
 #include "framework/Panel.h"
+#include "graphics/GdiObjects.h"
 
 namespace {
 
 SIZE TextSize(const TFont& font, const std::wstring& text) {
   TFont copy(font);
-  HDC dc = ::GetDC(nullptr);
-  HGDIOBJ old = ::SelectObject(dc, copy.Handle());
+  const UniqueWindowDC dc = UniqueWindowDC::Client(nullptr);
+  const SelectScope selected(dc.get(), copy.Handle());
   RECT r{0, 0, 0, 0};
-  ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
-  ::SelectObject(dc, old);
-  ::ReleaseDC(nullptr, dc);
+  ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
   return {r.right, r.bottom};
 }
 

@@ -7,6 +7,7 @@
 #include "framework/Label.h"
 #include "framework/Panel.h"
 #include "framework/Screen.h"
+#include "graphics/GdiObjects.h"
 
 namespace {
 
@@ -139,10 +140,9 @@ TEST_F(WinControlTest, NotificationsAreReflectedToTheChildTheyConcern) {
   EXPECT_EQ(r, 77);
   NMHDR header{child->Handle(), 5, static_cast<UINT>(-2)};  // a click notification
   ::SendMessageW(panel, WM_NOTIFY, 5, reinterpret_cast<LPARAM>(&header));
-  HDC dc = ::GetDC(child->Handle());
-  const LRESULT brush = ::SendMessageW(panel, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+  const UniqueWindowDC dc = UniqueWindowDC::Client(child->Handle());
+  const LRESULT brush = ::SendMessageW(panel, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.get()),
                                        reinterpret_cast<LPARAM>(child->Handle()));
-  ::ReleaseDC(child->Handle(), dc);
   EXPECT_EQ(child->received, (std::vector<UINT>{CN_COMMAND, CN_NOTIFY, CN_CTLCOLORSTATIC}));
   EXPECT_EQ(reinterpret_cast<HBRUSH>(brush), child->Brush().Handle());
   // A command from a window that is no framework control is the parent's.

@@ -14,6 +14,7 @@
 #include "LauncherTexts.h"
 #include "ProcessTesting.h"
 #include "TestSandbox.h"
+#include "graphics/GdiObjects.h"
 
 namespace {
 
@@ -29,12 +30,11 @@ template <typename Ink>
 int CountPixels(HWND window, RECT area, Ink ink) {
   RECT r;
   ::GetWindowRect(window, &r);
-  HDC screen = ::GetDC(nullptr);
+  const UniqueWindowDC screen = UniqueWindowDC::Client(nullptr);
   int n = 0;
   for (int y = area.top; y < area.bottom; y += 2)
     for (int x = area.left; x < area.right; x += 2)
-      if (ink(::GetPixel(screen, r.left + x, r.top + y))) ++n;
-  ::ReleaseDC(nullptr, screen);
+      if (ink(::GetPixel(screen.get(), r.left + x, r.top + y))) ++n;
   return n;
 }
 

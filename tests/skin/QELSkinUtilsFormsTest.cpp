@@ -8,6 +8,7 @@
 #include "SkinTestSupport.h"
 #include "framework/Application.h"
 #include "framework/Panel.h"
+#include "graphics/GdiObjects.h"
 
 namespace {
 
@@ -201,7 +202,8 @@ TEST(DrawControlEdge, TwoPixelBandAndTheBorderLineOnTheLeft) {
   form->Show();
   Pump();
   DrawControlEdge(*panel, reader, clRed);
-  HDC dc = ::GetDC(panel->Handle());
+  const UniqueWindowDC panelDC = UniqueWindowDC::Client(panel->Handle());
+  const HDC dc = panelDC.get();
   const COLORREF border = static_cast<COLORREF>(reader.GetColor(SKIN2_CONTROLBORDERCOLOR));
   EXPECT_EQ(::GetPixel(dc, 0, 20), border);
   EXPECT_EQ(::GetPixel(dc, 0, 0), border);
@@ -212,5 +214,4 @@ TEST(DrawControlEdge, TwoPixelBandAndTheBorderLineOnTheLeft) {
   EXPECT_EQ(::GetPixel(dc, 30, 38), static_cast<COLORREF>(clRed));
   EXPECT_NE(::GetPixel(dc, 30, 20), static_cast<COLORREF>(clRed));
   EXPECT_NE(::GetPixel(dc, 2, 20), static_cast<COLORREF>(clRed));
-  ::ReleaseDC(panel->Handle(), dc);
 }

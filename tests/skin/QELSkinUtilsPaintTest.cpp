@@ -5,6 +5,7 @@
 
 #include "AnsiText.h"
 #include "SkinTestSupport.h"
+#include "graphics/GdiObjects.h"
 
 namespace {
 
@@ -193,12 +194,14 @@ TEST(DrawWindowBorder, FramesTheWholeWindow) {
   ASSERT_NE(window, nullptr);
   ::UpdateWindow(window);
   DrawWindowBorder(window, clRed, clLime, true);
-  HDC dc = ::GetWindowDC(window);
-  EXPECT_EQ(::GetPixel(dc, 0, 0), static_cast<COLORREF>(clRed));
-  EXPECT_EQ(::GetPixel(dc, 29, 19), static_cast<COLORREF>(clRed));
-  EXPECT_EQ(::GetPixel(dc, 1, 1), static_cast<COLORREF>(clLime));
-  EXPECT_EQ(::GetPixel(dc, 28, 10), static_cast<COLORREF>(clLime));
-  EXPECT_NE(::GetPixel(dc, 10, 10), static_cast<COLORREF>(clLime));
-  ::ReleaseDC(window, dc);
+  {
+    const UniqueWindowDC windowDC = UniqueWindowDC::WholeWindow(window);
+    const HDC dc = windowDC.get();
+    EXPECT_EQ(::GetPixel(dc, 0, 0), static_cast<COLORREF>(clRed));
+    EXPECT_EQ(::GetPixel(dc, 29, 19), static_cast<COLORREF>(clRed));
+    EXPECT_EQ(::GetPixel(dc, 1, 1), static_cast<COLORREF>(clLime));
+    EXPECT_EQ(::GetPixel(dc, 28, 10), static_cast<COLORREF>(clLime));
+    EXPECT_NE(::GetPixel(dc, 10, 10), static_cast<COLORREF>(clLime));
+  }
   ::DestroyWindow(window);
 }

@@ -5,20 +5,16 @@
 
 namespace {
 
-int ScreenPixelsPerInch() {
-  static const int ppi = [] {
-    HDC screen = ::GetDC(nullptr);
-    int value = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 0;
-    if (screen) ::ReleaseDC(nullptr, screen);
-    return value > 0 ? value : 96;
-  }();
+// Read once: fonts made later keep the resolution of the first.
+int DefaultPixelsPerInch() {
+  static const int ppi = ScreenPixelsPerInch();
   return ppi;
 }
 
 }  // namespace
 
 TFont::TFont()
-    : TGraphicsObject(GdiKind::Font), name_(L"Tahoma"), pixelsPerInch_(ScreenPixelsPerInch()) {
+    : TGraphicsObject(GdiKind::Font), name_(L"Tahoma"), pixelsPerInch_(DefaultPixelsPerInch()) {
   height_ = -::MulDiv(8, pixelsPerInch_, 72);
 }
 

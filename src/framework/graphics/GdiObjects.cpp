@@ -100,3 +100,9 @@ PaintDC::~PaintDC() {
     gdi_detail::CountDeleted(GdiKind::PaintDC);
   }
 }
+
+int ScreenPixelsPerInch() noexcept {
+  const UniqueWindowDC screen = UniqueWindowDC::Client(nullptr);
+  const int ppi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
+  return ppi > 0 ? ppi : 96;
+}

@@ -141,6 +141,9 @@ class UniqueWindowDC {
   HDC dc_ = nullptr;
 };
 
+// The screen's logical pixels per inch (96 when it cannot be read).
+int ScreenPixelsPerInch() noexcept;
+
 // BeginPaint in the constructor, EndPaint in the destructor. For WM_PAINT
 // handlers only. Neither copyable nor movable.
 class PaintDC {
