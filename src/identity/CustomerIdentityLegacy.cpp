@@ -5,22 +5,8 @@
 #include "CustomerIdentityApi.h"
 #include "IdentityRecord.h"
 
-namespace {
-
-const TIdentityRecord& Record() {
+const TIdentityRecord& IdentityRecordOfThisLibrary() {
   static const TIdentityRecord record("CustomerIdentityLegacy.ini",
-                                      reinterpret_cast<const void*>(&Record));
+                                      reinterpret_cast<const void*>(&IdentityRecordOfThisLibrary));
   return record;
 }
-
-}  // namespace
-
-extern "C" {
-
-const char* WINAPI Func_GetCompanyNum() { return Record().Get(TIdentityField::CompanyNum); }
-const char* WINAPI Func_GetCompanyType() { return Record().Get(TIdentityField::CompanyType); }
-const char* WINAPI Func_GetCompanyName() { return Record().Get(TIdentityField::CompanyName); }
-const char* WINAPI Func_GetDeviceId() { return Record().Get(TIdentityField::DeviceId); }
-const char* WINAPI Func_GetUploadFtpUser() { return Record().Get(TIdentityField::UploadFtpUser); }
-
-}  // extern "C"

@@ -31,3 +31,6 @@ class TIdentityRecord {
 // Directory of the module containing `address`, with a trailing backslash;
 // "" when it cannot be found.
 std::string ModuleDirectoryOf(const void* address);
+
+// The record of the DLL being built: each generation defines it once.
+const TIdentityRecord& IdentityRecordOfThisLibrary();
