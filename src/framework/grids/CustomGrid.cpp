@@ -324,6 +324,14 @@ void TCustomGrid::UpdateScrollBar(int bar, const TGridAxis& axis, int client) {
   si.nMax = axis.Count() - axis.FixedCount() - 1;
   si.nPage = static_cast<UINT>(axis.Count() - axis.MaxFirst(client));
   si.nPos = axis.First() - axis.FixedCount();
+  // Setting redraws the bar, which costs more than reading it.
+  SCROLLINFO now{};
+  now.cbSize = sizeof(now);
+  now.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  const bool visible = ::GetWindowLongPtrW(Handle(), GWL_STYLE) & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL);
+  if (visible && ::GetScrollInfo(Handle(), bar, &now) && now.nMin == si.nMin && now.nMax == si.nMax &&
+      now.nPage == si.nPage && now.nPos == si.nPos)
+    return;
   ::SetScrollInfo(Handle(), bar, &si, TRUE);
 }
 
@@ -393,7 +401,18 @@ void TCustomGrid::EditorKey(WORD key, TShiftState shift) {
   KeyDown(key, shift);
 }
 
-void TCustomGrid::EditorLostFocus() { HideEditor(true); }
+void TCustomGrid::EditorLostFocus() {
+  // A grid going away with its form stores nothing.
+  if (!IsDestroying()) HideEditor(true);
+}
+
+void TCustomGrid::Notification(TComponent* component, TOperation operation) {
+  TCustomControl::Notification(component, operation);
+  if (operation == opRemove && component == editor_) {
+    editor_ = nullptr;
+    editorMode_ = false;
+  }
+}
 
 // ---- TDrawGrid -------------------------------------------------------------
 

@@ -27,6 +27,7 @@ class TCustomGrid : public TCustomControl {
   FW_CLASS(TCustomGrid, TCustomControl)
  public:
   explicit TCustomGrid(TComponent* owner);
+  void Notification(TComponent* component, TOperation operation) override;
 
   // Attributes: shape. There is always at least one scrollable column and
   // row: a count at or below the fixed count lowers the fixed count, and a

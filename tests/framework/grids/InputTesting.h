@@ -41,7 +41,8 @@ inline void Press(WORD vk, std::initializer_list<WORD> modifiers = {}) {
   Pump();
 }
 
-// Types text as characters (WM_CHAR through VK_PACKET).
+// Types text as characters (WM_CHAR through VK_PACKET), one at a time so
+// that each reaches the window that has the focus after the one before.
 inline void Type(std::wstring_view text) {
   for (wchar_t c : text) {
     INPUT in[2]{};
@@ -52,8 +53,8 @@ inline void Type(std::wstring_view text) {
     }
     in[1].ki.dwFlags |= KEYEVENTF_KEYUP;
     ::SendInput(2, in, sizeof(INPUT));
+    Pump();
   }
-  Pump();
 }
 
 inline void MouseEvent(DWORD flags, POINT screen = {}, DWORD data = 0) {
