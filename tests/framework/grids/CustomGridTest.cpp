@@ -8,13 +8,16 @@
 // column shows one pixel.
 #include "framework/grids/CustomGrid.h"
 
+#include <functional>
 #include <map>
+#include <string>
 #include <set>
 #include <tuple>
 
 #include "FrameworkTesting.h"
 #include "InputTesting.h"
 #include "framework/Form.h"
+#include "graphics/GdiObjects.h"
 
 namespace {
 
@@ -347,6 +350,39 @@ TEST_F(GridTest, HeadingsAreRaisedAndSelectedCellsHighlighted) {
   const TBitmap narrow = Capture();
   EXPECT_EQ(narrow.Pixel(200, 60), clWhite);
   EXPECT_EQ(narrow.Pixel(152, 60), clSilver);
+}
+
+TEST_F(GridTest, ScreenAfterScrollingMatchesAFreshPaint) {
+  // The view moves the pixels that stay and paints only what comes in; the
+  // screen must then show what a full paint shows.
+  grid->OnDrawCell = [this](TObject&, int col, int row, const RECT& rect, TGridDrawState) {
+    grid->Canvas().TextRect(rect, rect.left + 2, rect.top + 2, std::to_wstring(row * 100 + col));
+  };
+  grid->SetSelection({2, 2, 3, 4});
+  auto screen = [&] {
+    ::UpdateWindow(grid->Handle());
+    TBitmap shot(256, 105);
+    UniqueWindowDC dc = UniqueWindowDC::Client(grid->Handle());
+    ::BitBlt(shot.Canvas().Handle(), 0, 0, 256, 105, dc.get(), 0, 0, SRCCOPY);
+    return shot;
+  };
+  auto differing = [](const TBitmap& a, const TBitmap& b) {
+    int n = 0;
+    for (int y = 0; y < a.Height(); ++y)
+      for (int x = 0; x < a.Width(); ++x) n += a.Pixel(x, y) != b.Pixel(x, y);
+    return n;
+  };
+  const std::function<void()> moves[] = {
+      [&] { grid->SetTopRow(2); },        [&] { grid->SetTopRow(4); },
+      [&] { grid->SetTopRow(3); },        [&] { grid->SetLeftCol(2); },
+      [&] { grid->SetLeftCol(1); },       [&] { input::Press(VK_DOWN); },
+      [&] { input::Press(VK_NEXT); },     [&] { input::Wheel(WHEEL_DELTA); },
+      [&] { input::Press(VK_RIGHT, {VK_SHIFT}); },
+  };
+  for (size_t i = 0; i < std::size(moves); ++i) {
+    moves[i]();
+    EXPECT_EQ(differing(screen(), Capture()), 0) << "move " << i;
+  }
 }
 
 TEST_F(GridTest, ShapeKeepsOneDataCellAndTheCurrentCellInside) {
