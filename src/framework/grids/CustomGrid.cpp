@@ -103,6 +103,43 @@ void TCustomGrid::ShapeChanged() {
 
 void TCustomGrid::SizeChanged(int /*oldColCount*/, int /*oldRowCount*/) {}
 
+void TCustomGrid::MoveColumn(int fromIndex, int toIndex) {
+  if (fromIndex == toIndex || fromIndex < 0 || toIndex < 0 || fromIndex >= ColCount() || toIndex >= ColCount())
+    return;
+  HideEditor(true);
+  cols_.Move(fromIndex, toIndex);
+  current_.X = MovedIndex(current_.X, fromIndex, toIndex);
+  anchor_.X = MovedIndex(anchor_.X, fromIndex, toIndex);
+  ColumnMoved(fromIndex, toIndex);
+  ShapeChanged();
+}
+
+void TCustomGrid::MoveRow(int fromIndex, int toIndex) {
+  if (fromIndex == toIndex || fromIndex < 0 || toIndex < 0 || fromIndex >= RowCount() || toIndex >= RowCount())
+    return;
+  HideEditor(true);
+  rows_.Move(fromIndex, toIndex);
+  current_.Y = MovedIndex(current_.Y, fromIndex, toIndex);
+  anchor_.Y = MovedIndex(anchor_.Y, fromIndex, toIndex);
+  RowMoved(fromIndex, toIndex);
+  ShapeChanged();
+}
+
+int TCustomGrid::MovedIndex(int index, int from, int to) noexcept {
+  if (index == from) return to;
+  if (from < to && index > from && index <= to) return index - 1;
+  if (to < from && index >= to && index < from) return index + 1;
+  return index;
+}
+
+void TCustomGrid::ColumnMoved(int fromIndex, int toIndex) {
+  if (OnColumnMoved) OnColumnMoved(*this, fromIndex, toIndex);
+}
+
+void TCustomGrid::RowMoved(int fromIndex, int toIndex) {
+  if (OnRowMoved) OnRowMoved(*this, fromIndex, toIndex);
+}
+
 // ---- Look and behaviour ----------------------------------------------------
 
 void TCustomGrid::SetFixedColor(TColor color) {

@@ -88,6 +88,13 @@ class TCustomGrid : public TCustomControl {
   // The edit box of goEditing; null until it is first shown.
   TInplaceEdit* InplaceEditor() const noexcept { return editor_; }
 
+  // Operations
+  // Moves a column (row) with its width (height) and, in a string grid,
+  // its cells; the current cell stays on the same data. Raises
+  // OnColumnMoved (OnRowMoved).
+  void MoveColumn(int fromIndex, int toIndex);
+  void MoveRow(int fromIndex, int toIndex);
+
   // Geometry, in client coordinates
   // The cell's rectangle without its lines; empty when it is scrolled away
   // or beyond the client area.
@@ -100,6 +107,8 @@ class TCustomGrid : public TCustomControl {
   TDrawCellEvent OnDrawCell;
   TSelectCellEvent OnSelectCell;
   TNotifyEvent OnTopLeftChanged;
+  TMovedEvent OnColumnMoved;
+  TMovedEvent OnRowMoved;
   TGetEditEvent OnGetEditText;
   TSetEditEvent OnSetEditText;
 
@@ -117,6 +126,9 @@ class TCustomGrid : public TCustomControl {
   virtual bool CanEditShow();
   // ColCount or RowCount changed (a string grid resizes its cells).
   virtual void SizeChanged(int oldColCount, int oldRowCount);
+  // A column or row moved (a string grid moves its cells); raise the events.
+  virtual void ColumnMoved(int fromIndex, int toIndex);
+  virtual void RowMoved(int fromIndex, int toIndex);
 
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
@@ -137,7 +149,7 @@ class TCustomGrid : public TCustomControl {
 
  private:
   friend class TInplaceEdit;
-  enum class TGridState { Normal, Selecting, ColSizing, RowSizing };
+  enum class TGridState { Normal, Selecting, ColSizing, RowSizing, ColMoving, RowMoving };
 
   // Message handlers
   void WMScroll(TMessage& message, bool vertical);
@@ -165,6 +177,8 @@ class TCustomGrid : public TCustomControl {
   void UpdateScrollBars();
   void UpdateScrollBar(int bar, const TGridAxis& axis, int client);
   void LinesChanged();
+  // Where index goes when the item at from moves to to.
+  static int MovedIndex(int index, int from, int to) noexcept;
   void ShapeChanged();
   void InvalidateSelection(const TGridRect& selection);
   void InvalidateRange(const TGridRect& range);
@@ -190,7 +204,7 @@ class TCustomGrid : public TCustomControl {
   TGridCoord current_{1, 1};
   TGridCoord anchor_{1, 1};
   TGridState gridState_ = TGridState::Normal;
-  int sizingIndex_ = -1;
+  int sizingIndex_ = -1;  // the column or row being sized or moved
   bool autoScrolling_ = false;
   int wheelRemainder_ = 0;
   int hwheelRemainder_ = 0;

@@ -244,6 +244,12 @@ void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y
     const TGridCoord cell = MouseCoord(x, y);
     if (SizingLineAt(x, y, sizing, sizingIndex_)) {
       gridState_ = sizing;
+    } else if (cell.X >= FixedCols() && cell.Y < FixedRows() && cell.Y >= 0 && (options_ & goColMoving)) {
+      gridState_ = TGridState::ColMoving;
+      sizingIndex_ = cell.X;
+    } else if (cell.Y >= FixedRows() && cell.X < FixedCols() && cell.X >= 0 && (options_ & goRowMoving)) {
+      gridState_ = TGridState::RowMoving;
+      sizingIndex_ = cell.Y;
     } else if (cell.X >= FixedCols() && cell.Y >= FixedRows()) {
       if ((shift & ssDouble) && cell == current_ && CanEditShow()) {
         ShowEditor(nullptr);
@@ -272,6 +278,18 @@ void TCustomGrid::MouseMove(TShiftState shift, int x, int y) {
     case TGridState::RowSizing:
       if (const auto span = rows_.Span(sizingIndex_)) SetRowHeights(sizingIndex_, y - span->Start);
       break;
+    case TGridState::ColMoving:
+    case TGridState::RowMoving: {
+      // The heading follows the pointer over the data columns (rows).
+      const bool column = gridState_ == TGridState::ColMoving;
+      const TGridAxis& axis = column ? cols_ : rows_;
+      const int to = axis.IndexAt(column ? x : y, column ? ClientWidth() : ClientHeight());
+      if (to >= axis.FixedCount() && to != sizingIndex_) {
+        column ? MoveColumn(sizingIndex_, to) : MoveRow(sizingIndex_, to);
+        sizingIndex_ = to;
+      }
+      break;
+    }
     default: break;
   }
   TCustomControl::MouseMove(shift, x, y);

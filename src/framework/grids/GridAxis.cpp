@@ -23,6 +23,11 @@ void TGridAxis::SetExtent(int index, int extent) {
   extents_[static_cast<size_t>(index)] = std::max(extent, 0);
 }
 
+void TGridAxis::Move(int from, int to) {
+  if (extents_.empty() || from == to || from < 0 || to < 0 || from >= count_ || to >= count_) return;
+  MoveBlock(extents_.begin(), from, to);
+}
+
 int TGridAxis::FixedEnd() const noexcept {
   int p = 0;
   for (int i = 0; i < fixed_; ++i) p += Pitch(i);

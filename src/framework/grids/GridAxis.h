@@ -10,8 +10,20 @@
 //
 // A caller passes the client extent (width or height) to the questions
 // that depend on it.
+#include <algorithm>
 #include <optional>
 #include <vector>
+
+// Moves the block of size elements at block index from to block index to
+// in the sequence at first; the blocks between shift by one. Indexes are
+// the caller's to check.
+template <typename It>
+void MoveBlock(It first, int from, int to, int size = 1) {
+  if (from < to)
+    std::rotate(first + from * size, first + (from + 1) * size, first + (to + 1) * size);
+  else if (to < from)
+    std::rotate(first + to * size, first + from * size, first + (from + 1) * size);
+}
 
 // Pixels [Start, End) of an item on screen; its line follows at End.
 struct TAxisSpan {
@@ -38,6 +50,8 @@ class TGridAxis {
   void SetDefaultExtent(int extent);
   int Extent(int index) const noexcept;
   void SetExtent(int index, int extent);
+  // The item at from takes the place at to; those between shift by one.
+  void Move(int from, int to);
   int LineWidth() const noexcept { return line_; }
   void SetLineWidth(int width) noexcept { line_ = width < 0 ? 0 : width; }
 

@@ -19,15 +19,17 @@ enum TGridOption : unsigned {
   goDrawFocusSelected = 1u << 5,  // the focused cell is drawn selected too
   goRowSizing = 1u << 6,          // row heights change by dragging in the fixed columns
   goColSizing = 1u << 7,          // column widths change by dragging in the fixed rows
-  goEditing = 1u << 8,            // cells are edited in place
-  goTabs = 1u << 9,               // Tab and Shift+Tab move between cells
-  goRowSelect = 1u << 10,         // whole rows are selected
-  goThumbTracking = 1u << 11,     // the view follows a dragged scroll thumb
+  goRowMoving = 1u << 8,          // a row moves by dragging its heading
+  goColMoving = 1u << 9,          // a column moves by dragging its heading
+  goEditing = 1u << 10,           // cells are edited in place
+  goTabs = 1u << 11,              // Tab and Shift+Tab move between cells
+  goRowSelect = 1u << 12,         // whole rows are selected
+  goThumbTracking = 1u << 13,     // the view follows a dragged scroll thumb
 };
 using TGridOptions = unsigned;
 inline constexpr std::string_view kGridOptionNames[] = {
-    "goFixedVertLine", "goFixedHorzLine", "goVertLine", "goHorzLine",
-    "goRangeSelect",   "goDrawFocusSelected", "goRowSizing", "goColSizing",
+    "goFixedVertLine", "goFixedHorzLine", "goVertLine",  "goHorzLine",  "goRangeSelect",
+    "goDrawFocusSelected", "goRowSizing", "goColSizing", "goRowMoving", "goColMoving",
     "goEditing",       "goTabs",          "goRowSelect", "goThumbTracking"};
 
 // How a cell is being drawn (a set).
@@ -65,6 +67,8 @@ class EInvalidGridOperation : public Exception {
 
 using TDrawCellEvent =
     std::function<void(TObject& sender, int col, int row, const RECT& rect, TGridDrawState state)>;
+// A column or row moved from one index to another.
+using TMovedEvent = std::function<void(TObject& sender, int fromIndex, int toIndex)>;
 using TSelectCellEvent = std::function<void(TObject& sender, int col, int row, bool& canSelect)>;
 // Edit texts are data texts: ANSI byte strings.
 using TGetEditEvent = std::function<void(TObject& sender, int col, int row, std::string& value)>;

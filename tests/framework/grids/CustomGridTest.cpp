@@ -119,7 +119,7 @@ TEST_F(GridTest, KeysMoveTheCurrentCellAndTheViewFollows) {
   }
 }
 
-TEST_F(GridTest, MouseSelectsCellsAndRangesAndSizesColumns) {
+TEST_F(GridTest, MouseSelectsCellsAndRangesAndSizesAndMovesColumns) {
   grid->SetOptions(grid->Options() | goColSizing);
   input::Click(CellCenter(3, 2));
   EXPECT_EQ(grid->Selection(), (TGridRect{3, 2, 3, 2}));
@@ -160,6 +160,25 @@ TEST_F(GridTest, MouseSelectsCellsAndRangesAndSizesColumns) {
   Pump();
   EXPECT_EQ(grid->ColWidths(1), 80);
   EXPECT_EQ(grid->ColWidths(2), 50);
+
+  // A heading dragged over the next two columns takes its column along,
+  // one place at a time; the current cell stays on its data.
+  grid->SetOptions(grid->Options() | goColMoving);
+  std::vector<std::pair<int, int>> moves;
+  grid->OnColumnMoved = [&](TObject&, int from, int to) { moves.emplace_back(from, to); };
+  const int row = grid->Row();
+  for (POINT p : {POINT{91, 10}, POINT{157, 10}, POINT{208, 10}}) {
+    input::MoveTo(ScreenPoint(p.x, p.y));
+    if (p.x == 91) input::LeftDown();
+    Pump();
+  }
+  input::LeftUp();
+  Pump();
+  EXPECT_EQ(moves, (std::vector<std::pair<int, int>>{{1, 2}, {2, 3}}));
+  EXPECT_EQ(grid->ColWidths(3), 80);
+  EXPECT_EQ(grid->ColWidths(1), 50);
+  EXPECT_EQ(grid->Col(), 3);
+  EXPECT_EQ(grid->Row(), row);
 }
 
 TEST_F(GridTest, ScrollBarsAndTheViewFollowEachOther) {

@@ -81,6 +81,12 @@ TEST(GridAxisTest, CountsAndDefaultsKeepOrForgetOwnExtents) {
   axis.SetCount(10);
   EXPECT_EQ(axis.Extent(9), 10);  // new items take the default
   EXPECT_EQ(axis.Extent(10), 0);  // no such item
+  axis.Move(3, 6);  // 30 px travels, those after it come forward
+  EXPECT_EQ(axis.Extent(6), 30);
+  EXPECT_EQ(axis.Extent(4), 0);
+  axis.Move(6, 1);
+  EXPECT_EQ(axis.Extent(1), 30);
+  EXPECT_EQ(axis.Extent(5), 0);
   axis.SetCount(0);
   EXPECT_EQ(axis.Count(), 1);
   axis.SetCount(10);
