@@ -1,58 +1,24 @@
 // Grids under real input: the current cell and the selection follow keys
 // and mouse, the view and the window's scroll bars follow each other, and
-// painting draws exactly the visible cells in their states.
-//
-// The grid of most tests: no border, 256 x 105 client pixels, 12 columns
-// of 50 and 40 rows of 20 pixels with 1-pixel lines, one fixed column and
-// row. Four data columns and four data rows show completely; a fifth
-// column shows one pixel.
+// painting draws exactly the visible cells in their states. The grid has
+// 12 columns and 40 rows (see GridTesting.h for its shape).
 #include "framework/grids/CustomGrid.h"
 
 #include <functional>
 #include <map>
-#include <string>
 #include <set>
+#include <string>
 #include <tuple>
 
-#include "FrameworkTesting.h"
-#include "InputTesting.h"
-#include "framework/Form.h"
+#include "GridTesting.h"
 #include "graphics/GdiObjects.h"
 
 namespace {
 
 constexpr TColor kSkinFixed = MakeColor(200, 220, 240);
 
-class GridTest : public FrameworkTest {
+class GridTest : public GridFixture<TDrawGrid, 12, 40> {
  protected:
-  void SetUp() override {
-    FrameworkTest::SetUp();
-    form = MakeComponent<TForm>();
-    form->SetBorderStyle(bsNone);
-    form->SetBounds(40, 40, 320, 200);
-    grid = form->Create<TDrawGrid>();
-    grid->SetParent(form.get());
-    grid->SetBorderStyle(bsNone);
-    grid->SetScrollBars(ssNone);
-    grid->SetBounds(10, 10, 256, 105);
-    grid->SetDefaultColWidth(50);
-    grid->SetDefaultRowHeight(20);
-    grid->SetColCount(12);
-    grid->SetRowCount(40);
-    form->Show();
-    ::SetForegroundWindow(form->Handle());
-    grid->SetFocus();
-    Pump();
-  }
-  void TearDown() override {
-    input::LeftUp();
-    FrameworkTest::TearDown();
-  }
-  POINT ScreenPoint(int x, int y) const { return grid->ClientToScreen({x, y}); }
-  POINT CellCenter(int col, int row) const {
-    const RECT r = grid->CellRect(col, row);
-    return ScreenPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-  }
   // The native bar's geometry and state (invisible when it cannot be read).
   SCROLLBARINFO ScrollBar(LONG object) const {
     SCROLLBARINFO bar{};
@@ -60,14 +26,6 @@ class GridTest : public FrameworkTest {
     if (!::GetScrollBarInfo(grid->Handle(), object, &bar)) bar.rgstate[0] = STATE_SYSTEM_INVISIBLE;
     return bar;
   }
-  TBitmap Capture() const {
-    TBitmap shot(grid->Width(), grid->Height());
-    grid->PaintTo(shot.Canvas().Handle(), 0, 0);
-    return shot;
-  }
-
-  TOwned<TForm> form;
-  TDrawGrid* grid = nullptr;
 };
 
 enum : unsigned { kShift = 1, kCtrl = 2 };
