@@ -5,6 +5,7 @@ if(REPAIR_WINDOWS AND TARGET framework)
     ${CMAKE_CURRENT_LIST_DIR}/GridAxisTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CustomGridTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FrameTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StringGridTest.cpp
     LIBS framework)
   target_include_directories(framework_grids_test PRIVATE ${CMAKE_CURRENT_LIST_DIR}/..)
 endif()
@@ -12,8 +13,9 @@ endif()
 # A grid and a frame on a form, for looking at, and the timing of a grid's
 # screen updates (neither is a test).
 if(REPAIR_WINDOWS AND TARGET framework AND BUILD_TESTING)
+  add_executable(framework_grids_demo ${CMAKE_CURRENT_LIST_DIR}/GridsDemo.cpp)
   add_executable(framework_grids_bench ${CMAKE_CURRENT_LIST_DIR}/GridsBench.cpp)
-  foreach(_t framework_grids_bench)
+  foreach(_t framework_grids_demo framework_grids_bench)
     target_link_libraries(${_t} PRIVATE framework)
     set_target_properties(${_t} PROPERTIES WIN32_EXECUTABLE ON)
   endforeach()
