@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "AnsiText.h"
+#include "framework/grids/StringGridLine.h"
 
 namespace {
 
@@ -44,6 +45,23 @@ TObject* TStringGrid::Objects(int col, int row) const {
 }
 
 void TStringGrid::SetObjects(int col, int row, TObject* object) { At(col, row).object = object; }
+
+TStrings& TStringGrid::Cols(int index) { return Line(cols_, true, index, ColCount()); }
+
+TStrings& TStringGrid::Rows(int index) { return Line(rows_, false, index, RowCount()); }
+
+void TStringGrid::SetCols(int index, const TStrings& texts) { Cols(index).Assign(texts); }
+
+void TStringGrid::SetRows(int index, const TStrings& texts) { Rows(index).Assign(texts); }
+
+TStrings& TStringGrid::Line(std::vector<std::unique_ptr<TStringGridLine>>& lines, bool column, int index,
+                            int count) {
+  if (index < 0 || index >= count) OutOfRange();
+  if (lines.size() <= static_cast<size_t>(index)) lines.resize(static_cast<size_t>(index) + 1);
+  auto& line = lines[static_cast<size_t>(index)];
+  if (!line) line = std::make_unique<TStringGridLine>(*this, column, index);
+  return *line;
+}
 
 void TStringGrid::SizeChanged(int oldColCount, int oldRowCount) {
   // The cells that both shapes share keep their place.

@@ -7,4 +7,5 @@ target_sources(framework PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CustomGridPaint.cpp
   ${CMAKE_CURRENT_LIST_DIR}/InplaceEdit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StringGrid.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/StringGridLine.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Frame.cpp)

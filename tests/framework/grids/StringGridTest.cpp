@@ -6,6 +6,7 @@
 #include "AnsiText.h"
 #include "GridTesting.h"
 #include "framework/Panel.h"
+#include "framework/Strings.h"
 #include "framework/grids/Frame.h"
 #include "framework/grids/InplaceEdit.h"
 #include "graphics/GdiObjects.h"
@@ -56,6 +57,43 @@ TEST_F(StringGridTest, CellsKeepTheirPlaceThroughResizesAndMoves) {
   EXPECT_EQ(grid->Cells(3, 1), "def");
   EXPECT_EQ(grid->Cells(2, 3), "");
   EXPECT_EQ(grid->Cells(4, 4), "");
+}
+
+TEST_F(StringGridTest, ColumnsAndRowsAreListsOverTheCells) {
+  TObject marker;
+  grid->SetCells(2, 3, "abc");
+  grid->Rows(4).SetStrings(1, "x");
+  grid->Cols(5).SetObjects(2, &marker);
+  EXPECT_EQ(grid->Cols(2)[3], "abc");
+  EXPECT_EQ(grid->Rows(3)[2], "abc");
+  EXPECT_EQ(grid->Cells(1, 4), "x");
+  EXPECT_EQ(grid->Rows(2).Objects(5), &marker);
+  EXPECT_EQ(grid->Cols(0).Count(), 10);
+  EXPECT_EQ(grid->Rows(0).Count(), 6);
+
+  // Assigning a list fills the line from the start; what does not fit is
+  // dropped, what the list lacks is emptied.
+  TStringList list;
+  list.SetText("a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\n");
+  grid->SetRows(4, list);
+  EXPECT_EQ(grid->Rows(4).Text(), "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\n");
+  list.SetText("p\r\nq");
+  grid->SetRows(4, list);
+  EXPECT_EQ(grid->Rows(4).Text(), "p\r\nq\r\n\r\n\r\n\r\n\r\n");
+  EXPECT_EQ(grid->Cols(1)[4], "q");
+  EXPECT_EQ(grid->Cols(2).IndexOf("abc"), 3);
+  grid->Cols(5).Clear();
+  EXPECT_EQ(grid->Objects(5, 2), nullptr);
+  EXPECT_THROW(grid->Rows(1).Insert(0, "x"), EInvalidGridOperation);
+  EXPECT_THROW(grid->Rows(1).Delete(0), EInvalidGridOperation);
+  EXPECT_THROW(grid->Cols(6), EInvalidGridOperation);
+
+  // A line follows the grid's shape.
+  TStrings& row3 = grid->Rows(3);
+  grid->SetColCount(3);
+  EXPECT_EQ(row3.Text(), "\r\n\r\nabc\r\n");
+  grid->MoveColumn(2, 1);
+  EXPECT_EQ(row3.Text(), "\r\nabc\r\n\r\n");
 }
 
 TEST_F(StringGridTest, EditingInPlaceStoresOrDropsTheText) {
