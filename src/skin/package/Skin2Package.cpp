@@ -111,9 +111,8 @@ bool Sk2ScanPackage(const TSk2RandomAccessFile& file, const std::function<bool(c
 
 std::optional<TSk2PackageMember> Sk2FindPackageMember(const std::filesystem::path& packageFile,
                                                       std::string_view entryName) {
-  std::error_code ec;
-  if (!std::filesystem::exists(packageFile, ec)) return std::nullopt;
   try {
+    // A missing file is a file that cannot be read.
     TSk2PackageMember member{TSk2RandomAccessFile(packageFile), {}};
     bool found = false;
     const bool valid = Sk2ScanPackage(member.package, [&](const TSk2CentralRecord& record) {

@@ -1,6 +1,7 @@
 #include "Skin2TempName.h"
 
 #include <cstdio>
+#include <exception>
 
 std::string Sk2FormatBracedGuid(const unsigned char b[16]) {
   char text[39];
@@ -14,7 +15,12 @@ std::unique_ptr<TSk2OutputFile> Sk2SaveTempFile(std::span<const std::uint8_t> by
   // A folder that takes no file at all fails the save instead of hanging it.
   constexpr int kGuids = 4, kSuffixes = 100;
   for (int attempt = 0; attempt < kGuids; ++attempt) {
-    const std::filesystem::path base = Sk2NewTempFileName();
+    std::filesystem::path base;
+    try {
+      base = Sk2NewTempFileName();
+    } catch (const std::exception&) {
+      return nullptr;  // no temporary directory
+    }
     for (int n = 0; n < kSuffixes; ++n) {
       std::filesystem::path name = base;
       if (n != 0) name += std::to_string(n);
