@@ -22,8 +22,8 @@
 #include <vector>
 
 #include "QELSkinRes.h"
+#include "SkinResourceSet.h"
 #include "Skin2File.h"
-#include "Skin2SkinData.h"
 #include "Skin2TempName.h"
 #include "UniqueHandle.h"
 #include "graphics/BmpCodec.h"
@@ -109,11 +109,17 @@ class TFloor {
     const TBytes back = Read(package.size());
     const TBytes skinData = InflateFirstMember(back);
     bitmaps_.clear();
-    const bool ok = Sk2WalkSkinData(skinData, [&](const TSk2EntryView& entry) {
-      if (static_cast<TSk2EntryType>(entry.type) == TSk2EntryType::Bitmap) bitmaps_.push_back(DecodeToPixels(entry.data));
-      return true;
-    });
-    if (!ok) throw std::runtime_error("skin data");
+    // The entry list: 77-byte records, type at 64, data offset and size at
+    // 65 and 69, the next record at 73 (0 ends the list).
+    const std::span<const std::uint8_t> data(skinData);
+    for (std::size_t at = data.size() >= 24 ? Le32(&data[20]) : 0; at != 0 && at + 77 <= data.size();) {
+      const std::uint8_t* record = &data[at];
+      at = Le32(record + 73);
+      if (at == 0) break;
+      const std::size_t offset = Le32(record + 65), size = Le32(record + 69);
+      if (record[64] == 0 && offset <= data.size() && size <= data.size() - offset)
+        bitmaps_.push_back(DecodeToPixels(data.subspan(offset, size)));
+    }
   }
 
  private:
@@ -144,17 +150,9 @@ class TFloor {
 // skin-changed handler does.
 struct TLoadedSkin {
   TqelSkinReader reader;
-  TqelSkinScrollBtnRes scroll;
-  TqelSkinTabRes tabs;
-  TqelSkinProgressBarRes progress;
+  TSkinResourceSet resources;
 
-  TLoadedSkin() {
-    reader.OnSkinLoaded = [this](TObject&) {
-      scroll.SetReader(&reader);
-      tabs.SetReader(&reader);
-      progress.SetReader(&reader);
-    };
-  }
+  TLoadedSkin() { resources.Follow(reader); }
 };
 
 // Package bytes to a ready skin, as the engine's SkinData does it: the
@@ -259,9 +257,7 @@ int wmain(int argc, wchar_t** argv) {
   const std::filesystem::path saved = temp / "skin_load_timing.qsk";
   if (!Sk2SaveFile(saved, package)) return 1;
   TqelSkinReader readerOnly;
-  TqelSkinScrollBtnRes scroll;
-  TqelSkinTabRes tabs;
-  TqelSkinProgressBarRes progress;
+  TSkinResourceSet resources;
 
   TInterleaved timing;
   // Each run of either starts from nothing, as the program's one load does.
@@ -276,15 +272,7 @@ int wmain(int argc, wchar_t** argv) {
   // These three run in this order on one reader, freshly loaded by the
   // first of them in every round.
   timing.Add("skin reader", [&] { readerOnly.Load(saved, ""); }, [&] { readerOnly.Load({}, ""); });
-  timing.Add("resources", [&] {
-    scroll.SetReader(&readerOnly);
-    tabs.SetReader(&readerOnly);
-    progress.SetReader(&readerOnly);
-  }, [&] {
-    scroll.SetReader(nullptr);
-    tabs.SetReader(nullptr);
-    progress.SetReader(nullptr);
-  });
+  timing.Add("resources", [&] { resources.SetReader(&readerOnly); }, [&] { resources.SetReader(nullptr); });
   timing.Add("first use", [&] {
     for (int i = 0; i < kSkin2BitmapCount; ++i) readerOnly.GetBitmap(static_cast<TSkin2BitmapKey>(i));
   });

@@ -7,6 +7,7 @@
 
 #include "QELSkinUtilsBitmap.h"
 #include "SkinPackageBuilder.h"
+#include "SkinResourceSet.h"
 #include "SkinTestSupport.h"
 
 namespace {
@@ -243,12 +244,11 @@ TEST(TqelSkinRes, PiecesCarryTheTransparencyOfWhatTheyCopy) {
   // reader's bitmaps have it; frames and rows cut from a picture start with
   // a bitmap's defaults. Turned pieces keep the settings of what they turn.
   TqelSkinReader reader(BuiltInSkin(), "");
-  TqelSkinScrollBtnRes scroll;
-  TqelSkinTabRes tabs;
-  TqelSkinProgressBarRes progress;
-  scroll.SetReader(&reader);
-  tabs.SetReader(&reader);
-  progress.SetReader(&reader);
+  TSkinResourceSet set;
+  set.SetReader(&reader);
+  TqelSkinScrollBtnRes& scroll = set.scroll;
+  TqelSkinTabRes& tabs = set.tabs;
+  TqelSkinProgressBarRes& progress = set.progress;
   struct Row {
     const char* what;
     const TBitmap* piece;

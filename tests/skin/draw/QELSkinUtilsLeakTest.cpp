@@ -17,6 +17,7 @@
 #include "QELSkinUtilsRegion.h"
 #include "QELSkinUtilsScrollBar.h"
 #include "Skin2TempName.h"
+#include "SkinResourceSet.h"
 #include "SkinTestFiles.h"
 #include "SkinTestSupport.h"
 #include "graphics/GdiObjects.h"
@@ -24,9 +25,7 @@
 TEST(SkinUtilsLeaks, RepeatedWorkLeavesNoGdiObjectsBehind) {
   TqelSkinReader reader(BuiltInSkin(), "");
   ASSERT_TRUE(reader.Loaded());
-  TqelSkinScrollBtnRes scroll;
-  TqelSkinTabRes tabs;
-  TqelSkinProgressBarRes progress;
+  TSkinResourceSet resources;
   TBitmap target(240, 120);
   TCanvas& canvas = target.Canvas();
   HWND window = ::CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 240, 120, nullptr,
@@ -63,12 +62,10 @@ TEST(SkinUtilsLeaks, RepeatedWorkLeavesNoGdiObjectsBehind) {
     }
   };
   auto rebuild = [&] {
-    scroll.SetReader(&reader);
-    tabs.SetReader(&reader);
-    progress.SetReader(&reader);
+    resources.SetReader(&reader);
     TBitmap bar(18, 300);
-    DrawSkinScrollBar(bar.Canvas(), scroll, RECT{0, 0, 18, 300}, RECT{0, 40, 18, 200}, true, true);
-    DrawSkinScrollBar(bar.Canvas(), scroll, RECT{0, 0, 18, 300}, RECT{0, 40, 18, 45}, true, true);
+    DrawSkinScrollBar(bar.Canvas(), resources.scroll, RECT{0, 0, 18, 300}, RECT{0, 40, 18, 200}, true, true);
+    DrawSkinScrollBar(bar.Canvas(), resources.scroll, RECT{0, 0, 18, 300}, RECT{0, 40, 18, 45}, true, true);
   };
 
   round(0);  // first use creates the target's canvas and the reader's caches
@@ -109,14 +106,8 @@ TEST(SkinUtilsLeaks, HundredLoadsFromPackageBytesLeaveNothingBehind) {
   ASSERT_FALSE(package.empty());
   TPrivateTempDir temp;
   TqelSkinReader reader;
-  TqelSkinScrollBtnRes scroll;
-  TqelSkinTabRes tabs;
-  TqelSkinProgressBarRes progress;
-  reader.OnSkinLoaded = [&](TObject&) {
-    scroll.SetReader(&reader);
-    tabs.SetReader(&reader);
-    progress.SetReader(&reader);
-  };
+  TSkinResourceSet resources;
+  resources.Follow(reader);
   // As the engine loads its stored package; then every bitmap is asked for,
   // as painters will.
   auto load = [&] {
