@@ -89,11 +89,19 @@ bool TApplication::ProcessMessage(MSG& msg) {
   } catch (...) {
     HandleException(*this);
   }
+  if (!handled && IsMDIKey(msg)) handled = true;
   if (!handled) {
     ::TranslateMessage(&msg);
     ::DispatchMessageW(&msg);
   }
   return true;
+}
+
+bool TApplication::IsMDIKey(MSG& msg) const {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+  TCustomForm* form = Screen.ActiveForm();
+  // Ctrl+F4, Ctrl+F6 and the child's system menu keys.
+  return form && form->ClientHandle() && ::TranslateMDISysAccel(form->ClientHandle(), &msg);
 }
 
 void TApplication::ProcessMessages() {

@@ -87,6 +87,7 @@ class TApplication : public TComponent {
   friend class TApplicationEvents;
   friend class TCustomForm;
   bool ProcessMessage(MSG& msg);
+  bool IsMDIKey(MSG& msg) const;
   void Idle();
   void FormDestroyed(TCustomForm* form) noexcept;
   void SetMainForm(TCustomForm* form) noexcept;

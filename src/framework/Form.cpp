@@ -107,6 +107,14 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   FrameStyles(params.Style, params.ExStyle);
   if (!Enabled()) params.Style |= WS_DISABLED;
   if (borderStyle_ == bsDialog) params.ClassStyle |= CS_SAVEBITS;
+  if (IsMDIChild()) {
+    // Created by the MDI client (WM_MDICREATE) as one of its children.
+    params.Style = (params.Style & ~WS_POPUP) | WS_CHILD | WS_CLIPSIBLINGS;
+    if (Visible()) params.Style |= WS_VISIBLE;
+    params.ExStyle |= WS_EX_MDICHILD;
+    params.WndParent = MDIParentForm().ClientHandle();
+    return;
+  }
   // Secondary forms stay above the main form.
   params.WndParent = ParentWindow();
   TCustomForm* main = OwningApplication().MainForm();
@@ -122,6 +130,7 @@ void TCustomForm::CreateWnd() {
   TWinControl::CreateWnd();
   Screen.FormsReordered();
   UpdateWindowIcon();
+  if (formStyle_ == fsMDIForm && !Parent()) CreateMDIClient();
   if (Parent() || clientWidth_ < 0) return;
   // The platform's frame may differ from the computed one: correct the
   // outer size until the client area is exactly what was asked for.
@@ -195,6 +204,7 @@ void TCustomForm::SetBorderIcons(TBorderIcons icons) {
 void TCustomForm::SetFormStyle(TFormStyle style) {
   if (style == formStyle_) return;
   formStyle_ = style;
+  if (style == fsMDIChild) SetVisible(true);  // children show once built
   if (HandleAllocated()) RecreateWnd();
 }
 
@@ -297,7 +307,9 @@ void TCustomForm::Close() {
     return;
   }
   if (!CloseQuery()) return;
+  // An MDI child is minimised unless it cannot be.
   TCloseAction action = caHide;
+  if (IsMDIChild()) action = (borderIcons_ & biMinimize) ? caMinimize : caNone;
   DoClose(action);
   if (action == caNone) return;
   if (IsMainForm()) {
@@ -422,6 +434,8 @@ void TCustomForm::WndProc(TMessage& m) {
     case WM_SIZE: WMSize(m); break;
     case WM_WINDOWPOSCHANGED: WMWindowPosChanged(m); break;
     case CM_ICONCHANGED: CMIconChanged(m); break;
+    case CM_MENUCHANGED: CMMenuChanged(m); break;
+    case WM_MDIACTIVATE: WMMDIActivate(m); break;
     case WM_EXITSIZEMOVE: WMExitSizeMove(m); break;
     case CM_VISIBLECHANGED: CMVisibleChanged(m); break;
     case CM_RECREATEWND: CMRecreateWnd(m); break;
@@ -482,6 +496,22 @@ void TCustomForm::WMWindowPosChanged(TMessage& m) {
   TWinControl::WndProc(m);
 }
 
+bool TCustomForm::PreviewKey(UINT msg, WPARAM& key) {
+  if (!keyPreview_) return false;
+  const TShiftState shift = ShiftStateFromKeyboard();
+  if (msg == WM_CHAR) {
+    wchar_t ch = static_cast<wchar_t>(key);
+    KeyPress(ch);
+    key = ch;
+  } else {
+    WORD k = static_cast<WORD>(key);
+    if (msg == WM_KEYUP || msg == WM_SYSKEYUP) KeyUp(k, shift);
+    else KeyDown(k, shift);
+    key = k;
+  }
+  return key == 0;
+}
+
 void TCustomForm::CMIconChanged(TMessage& m) {
   m.Result = 0;
   UpdateWindowIcon();
@@ -504,9 +534,10 @@ void TCustomForm::CMVisibleChanged(TMessage& m) {
     HWND window = Handle();
     if (!positioned_) {
       positioned_ = true;
-      ApplyPosition();
+      if (!IsMDIChild()) ApplyPosition();
     }
     ::ShowWindow(window, ShowCommand());
+    if (IsMDIChild()) ::SendMessageW(::GetParent(window), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window), 0);
   } else {
     if (HandleAllocated()) ::ShowWindow(Handle(), SW_HIDE);
     DoHide();
@@ -564,6 +595,9 @@ std::vector<TPropInfo> TForm::PublishedProperties() {
                            &TCustomForm::WindowState, &TCustomForm::SetWindowState, kWindowStateNames),
       ObjProp<TCustomForm>("Icon", "TIcon", &TCustomForm::Icon),
       PropConstraints(),
+      BoolProp<TCustomForm>("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview),
+      OrdProp<TCustomForm>("TileMode", "TTileMode", TTypeKind::Enumeration, &TCustomForm::TileMode,
+                           &TCustomForm::SetTileMode, kTileModeNames),
       BoolProp<TCustomForm>("Scaled", &TCustomForm::Scaled, &TCustomForm::SetScaled),
       OrdProp<TCustomForm>("PixelsPerInch", "Integer", TTypeKind::Integer, &TCustomForm::PixelsPerInch,
                            &TCustomForm::SetPixelsPerInch),

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "FrameworkTesting.h"
+#include "dialogs/DialogButton.h"
 #include "framework/Form.h"
+#include "framework/Timer.h"
 #include "framework/Screen.h"
 #include "graphics/GdiObjects.h"
 #include "forms/FormsTesting.h"
@@ -158,6 +160,94 @@ TEST_F(FormWindowTest, ScreenListsFormsFrontToBack) {
   ::SetActiveWindow(b->Handle());
   Pump();
   EXPECT_EQ(Screen.Forms(0), b.get());
+}
+
+TEST_F(FormWindowTest, BorderStyleAndIconsMakeTheWindowStyles) {
+  constexpr TBorderIcons kAll = biSystemMenu | biMinimize | biMaximize;
+  struct Case {
+    TFormBorderStyle border;
+    TBorderIcons icons;
+    DWORD style, noStyle, exStyle, noExStyle;
+  };
+  const DWORD boxes = WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+  const Case cases[] = {
+      {bsNone, kAll, WS_POPUP, WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | boxes, 0, WS_EX_TOOLWINDOW},
+      {bsSingle, kAll, WS_CAPTION | WS_SYSMENU | boxes, WS_THICKFRAME, 0, WS_EX_DLGMODALFRAME},
+      {bsSizeable, kAll, WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | boxes, WS_POPUP, 0, WS_EX_CONTEXTHELP},
+      {bsSizeable, biSystemMenu | biMinimize, WS_MINIMIZEBOX | WS_SYSMENU, WS_MAXIMIZEBOX, 0, 0},
+      {bsSizeable, biMinimize, WS_CAPTION, WS_SYSMENU, 0, 0},
+      {bsDialog, kAll, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_THICKFRAME | boxes, WS_EX_DLGMODALFRAME, 0},
+      {bsToolWindow, kAll, WS_CAPTION | WS_SYSMENU, WS_THICKFRAME | boxes, WS_EX_TOOLWINDOW, 0},
+      {bsSizeToolWin, kAll, WS_CAPTION | WS_THICKFRAME, boxes, WS_EX_TOOLWINDOW, 0},
+      // Help shows only where no minimise or maximise box does.
+      {bsDialog, biSystemMenu | biHelp, WS_SYSMENU, boxes, WS_EX_CONTEXTHELP, 0},
+      {bsSingle, biSystemMenu | biHelp, WS_SYSMENU, boxes, WS_EX_CONTEXTHELP, 0},
+      {bsSingle, kAll | biHelp, boxes, 0, 0, WS_EX_CONTEXTHELP},
+      {bsToolWindow, kAll | biHelp, WS_SYSMENU, boxes, WS_EX_CONTEXTHELP | WS_EX_TOOLWINDOW, 0},
+  };
+  TOwned<TForm> form = MakeComponent<TForm>();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(kFormBorderStyleNames[c.border]) + " icons " + std::to_string(c.icons));
+    form->SetBorderStyle(c.border);
+    form->SetBorderIcons(c.icons);
+    form->HandleNeeded();
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(form->Handle(), GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(form->Handle(), GWL_EXSTYLE));
+    EXPECT_EQ(style & c.style, c.style);
+    EXPECT_EQ(style & c.noStyle, 0u);
+    EXPECT_EQ(exStyle & c.exStyle, c.exStyle);
+    EXPECT_EQ(exStyle & c.noExStyle, 0u);
+  }
+}
+
+TEST_F(FormWindowTest, KeyPreviewShowsTheFormKeysFirst) {
+  TOwned<TForm> form = MakeComponent<TForm>();
+  auto* button = form->Create<TDialogButton>();
+  button->SetParent(form.get());
+  std::vector<std::string> seen;
+  form->OnKeyDown = [&](TObject&, WORD& key, TShiftState) {
+    seen.push_back("form " + std::to_string(key));
+    if (key == 'X') key = 0;  // taken: the control never sees it
+  };
+  form->OnKeyPress = [&](TObject&, wchar_t& ch) { seen.push_back("press " + std::to_string(ch)); };
+  button->OnKeyDown = [&](TObject&, WORD& key, TShiftState) { seen.push_back("button " + std::to_string(key)); };
+  form->Show();
+  HWND b = button->Handle();
+  ::SendMessageW(b, WM_KEYDOWN, 'A', 0);
+  EXPECT_EQ(seen, (std::vector<std::string>{"button 65"}));  // no preview yet
+  EXPECT_TRUE(GetOrdProp(*form, "KeyPreview") == 0);
+  SetOrdProp(*form, "KeyPreview", 1);
+  seen.clear();
+  ::SendMessageW(b, WM_KEYDOWN, 'A', 0);
+  ::SendMessageW(b, WM_KEYDOWN, 'X', 0);
+  ::SendMessageW(b, WM_CHAR, 'a', 0);
+  EXPECT_EQ(seen, (std::vector<std::string>{"form 65", "button 65", "form 88", "press 97"}));
+}
+
+TEST_F(FormWindowTest, AButtonsModalResultEndsTheModalForm) {
+  struct Case {
+    TModalResult result;
+    bool veto;
+  };
+  for (const Case& c : {Case{mrOk, false}, Case{mrCancel, false}, Case{mrYes, true}}) {
+    TOwned<TComponent> owner = MakeComponent<TComponent>();
+    auto* form = owner->Create<TForm>();
+    auto* button = form->Create<TDialogButton>();
+    button->SetParent(form);
+    button->SetModalResult(c.result);
+    int queries = 0;
+    form->OnCloseQuery = [&](TObject&, bool& canClose) { canClose = !(c.veto && queries++ == 0); };
+    auto* timer = owner->Create<TTimer>();
+    timer->SetInterval(30);
+    int clicks = 0;
+    timer->OnTimer = [&](TObject&) {
+      ++clicks;
+      ::SendMessageW(button->Handle(), BM_CLICK, 0, 0);  // as the user's click
+    };
+    EXPECT_EQ(form->ShowModal(), c.result);
+    EXPECT_EQ(clicks, c.veto ? 2 : 1) << "a vetoed close keeps the form open";
+    EXPECT_FALSE(form->Visible());
+  }
 }
 
 }  // namespace

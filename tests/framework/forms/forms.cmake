@@ -3,7 +3,10 @@
 if(REPAIR_WINDOWS AND TARGET framework)
   repair_add_test(framework_forms_test
     ${CMAKE_CURRENT_LIST_DIR}/FormWindowTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FormMDITest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MessageDialogTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/../graphics/IconTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/../dialogs/DialogsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FormsTest.rc
     LIBS framework)
   target_include_directories(framework_forms_test PRIVATE ${CMAKE_CURRENT_LIST_DIR}/..)
