@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FrameworkTesting.h"
+#include "forms/FormsTesting.h"
 #include "framework/Form.h"
 #include "framework/Menus.h"
 #include "framework/Panel.h"
@@ -176,6 +177,30 @@ TEST_F(FormMDITest, CascadeTileAndArrangeMoveTheChildren) {
   const RECT icon = RectInClient(children[0]->Handle());
   EXPECT_EQ(icon.bottom, client.bottom);  // icons line the bottom edge
   EXPECT_EQ(icon.left, 0);
+}
+
+TEST_F(FormMDITest, CaptureShowsTheChildrenInsideTheClient) {
+  TOwned<TFrm_MDIMain> main = MakeComponent<TFrm_MDIMain>();
+  main->Show();
+  auto* a = main->Create<TFrm_Child>(L"Alpha");
+  main->Create<TFrm_Child>(L"Beta");
+  main->Cascade();
+  Pump();
+  ::RedrawWindow(main->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  const TBitmap shot = CaptureWindow(main->Handle(), "forms_mdi.bmp");
+  // Each child's frame and client differ from the empty client around them.
+  RECT main_{}, child{};
+  ::GetWindowRect(main->Handle(), &main_);
+  ::GetWindowRect(a->Handle(), &child);
+  ::OffsetRect(&child, -main_.left, -main_.top);
+  const RECT caption{child.left, child.top, child.right, child.top + ::GetSystemMetrics(SM_CYCAPTION)};
+  EXPECT_GT(ColourCount(shot, caption), 2);
+  RECT client{};
+  ::GetWindowRect(main->ClientHandle(), &client);
+  ::OffsetRect(&client, -main_.left, -main_.top);
+  const std::uint32_t empty = shot.ScanLine(client.bottom - 4)[client.right - 24] & 0xFFFFFF;
+  const COLORREF workspace = ::GetSysColor(COLOR_APPWORKSPACE);
+  EXPECT_EQ(empty, static_cast<std::uint32_t>(GetRValue(workspace) << 16 | GetGValue(workspace) << 8 | GetBValue(workspace)));
 }
 
 TEST_F(FormMDITest, ChildWithoutMDIFormIsRefused) {

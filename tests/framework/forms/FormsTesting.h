@@ -3,11 +3,13 @@
 // icons (a 16 x 16 red and a 32 x 32 blue image) and a way to tell them apart.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
+#include "graphics/GdiObjects.h"
 
 constexpr std::uint32_t kIconRed = 0xFF0000;  // 0x00RRGGBB
 constexpr std::uint32_t kIconBlue = 0x0000FF;
@@ -92,4 +94,30 @@ inline void PressKey(WORD key, bool alt = false) {
   add(key, KEYEVENTF_KEYUP);
   if (alt) add(VK_MENU, KEYEVENTF_KEYUP);
   ::SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+}
+
+#include <fstream>
+
+// The whole window (frame included) as it is on the screen (bring it to the
+// front first), also saved as name beside the test program for looking at.
+inline TBitmap CaptureWindow(HWND window, const char* name) {
+  RECT r{};
+  ::GetWindowRect(window, &r);
+  TBitmap bitmap(r.right - r.left, r.bottom - r.top);
+  const UniqueWindowDC screen = UniqueWindowDC::Client(nullptr);
+  ::BitBlt(bitmap.Canvas().Handle(), 0, 0, bitmap.Width(), bitmap.Height(), screen.get(), r.left, r.top, SRCCOPY);
+  const std::vector<std::uint8_t> bmp = bitmap.SaveToBMP(24);
+  std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
+  return bitmap;
+}
+
+// Distinct colours in a rectangle of the bitmap.
+inline int ColourCount(const TBitmap& bitmap, const RECT& r) {
+  std::vector<std::uint32_t> seen;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) {
+      const std::uint32_t p = bitmap.ScanLine(y)[x] & 0xFFFFFF;
+      if (std::find(seen.begin(), seen.end(), p) == seen.end()) seen.push_back(p);
+    }
+  return static_cast<int>(seen.size());
 }

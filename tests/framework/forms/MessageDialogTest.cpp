@@ -64,6 +64,17 @@ TEST_F(MessageDialogTest, LongTextWrapsAndTheDialogFitsItsButtons) {
     EXPECT_LE(b.bottom, form->ClientHeight());
   }
   EXPECT_GT(text_.left, 32);  // right of the icon
+  form->Show();
+  Pump();
+  const TBitmap shot = CaptureWindow(form->Handle(), "forms_message.bmp");
+  POINT origin{0, 0};
+  ::ClientToScreen(form->Handle(), &origin);
+  RECT window{};
+  ::GetWindowRect(form->Handle(), &window);
+  const int dx = origin.x - window.left, dy = origin.y - window.top;
+  // The warning icon is drawn left of the text; the text itself is drawn.
+  EXPECT_GT(ColourCount(shot, {dx + 4, dy + 4, dx + text_.left - 4, dy + 40}), 3);
+  EXPECT_GE(ColourCount(shot, {dx + text_.left, dy + text_.top, dx + text_.right, dy + text_.bottom}), 2);
 }
 
 TEST_F(MessageDialogTest, KeysAnswerTheDialog) {
