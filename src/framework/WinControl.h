@@ -141,6 +141,10 @@ class TWinControl : public TControl {
   virtual void KeyDown(WORD& key, TShiftState shift);
   virtual void KeyUp(WORD& key, TShiftState shift);
   virtual void KeyPress(wchar_t& key);
+  // Offers a key message (WM_KEYDOWN, WM_KEYUP, WM_CHAR) of a control inside
+  // this one before that control handles it; true when it was taken (key
+  // cleared). A form with KeyPreview takes keys here.
+  virtual bool PreviewKey(UINT /*msg*/, WPARAM& /*key*/) { return false; }
 
   void WndProc(TMessage& message) override;
   void DefaultHandler(TMessage& message) override;
@@ -167,6 +171,8 @@ class TWinControl : public TControl {
   void WMCaptureChanged(TMessage& message);
   void WMSetFocus(TMessage& message);
   void WMKillFocus(TMessage& message);
+  // The window at the top of this control's parents previews the key.
+  bool KeyPreviewed(TMessage& message);
   void WMKeyDown(TMessage& message);
   void WMKeyUp(TMessage& message);
   void WMChar(TMessage& message);

@@ -192,7 +192,16 @@ void TWinControl::WMKillFocus(TMessage& m) {
   if (OnExit) OnExit(*this);
 }
 
+bool TWinControl::KeyPreviewed(TMessage& m) {
+  TWinControl* top = this;
+  while (top->Parent()) top = top->Parent();
+  if (top == this || !top->PreviewKey(m.Msg, m.WParam)) return false;
+  m.Result = 0;
+  return true;
+}
+
 void TWinControl::WMKeyDown(TMessage& m) {
+  if (KeyPreviewed(m)) return;
   WORD key = static_cast<WORD>(m.WParam);
   KeyDown(key, ShiftStateFromKeyboard());
   if (key == 0) {
@@ -204,6 +213,7 @@ void TWinControl::WMKeyDown(TMessage& m) {
 }
 
 void TWinControl::WMKeyUp(TMessage& m) {
+  if (KeyPreviewed(m)) return;
   WORD key = static_cast<WORD>(m.WParam);
   KeyUp(key, ShiftStateFromKeyboard());
   if (key == 0) {
@@ -215,6 +225,7 @@ void TWinControl::WMKeyUp(TMessage& m) {
 }
 
 void TWinControl::WMChar(TMessage& m) {
+  if (KeyPreviewed(m)) return;
   wchar_t ch = static_cast<wchar_t>(m.WParam);
   KeyPress(ch);
   if (ch == 0) {
