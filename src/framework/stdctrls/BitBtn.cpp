@@ -32,13 +32,6 @@ void TBitBtn::WMLButtonDblClk(TMessage& m) {
   m.Result = press.Result;
 }
 
-void TBitBtn::SetButtonStyle(bool active) {
-  // BS_DEFPUSHBUTTON does not combine with BS_OWNERDRAW: the face shows it.
-  if (active == Active()) return;
-  TButton::SetButtonStyle(active);
-  Invalidate();
-}
-
 void TBitBtn::CNDrawItem(TMessage& m) {
   DrawFace(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam));
   m.Result = TRUE;

@@ -29,7 +29,8 @@ class TBitBtn : public TButton {
  protected:
   void CreateParams(TCreateParams& params) override;
   void WndProc(TMessage& message) override;
-  void SetButtonStyle(bool active) override;
+  // BS_DEFPUSHBUTTON does not combine with BS_OWNERDRAW: the face shows it.
+  void ActiveChanged() override { Invalidate(); }
 
  private:
   void CNDrawItem(TMessage& message);

@@ -33,17 +33,22 @@ void TCustomButton::SetDefault(bool isDefault) {
   default_ = isDefault;
   TWinControl* root = GetParentForm(this);
   if (!root) {
-    SetButtonStyle(default_);
+    SetActive(default_);
     return;
   }
   UpdateActiveButtons(*root, dynamic_cast<TCustomButton*>(FindControl(::GetFocus())));
 }
 
-void TCustomButton::SetButtonStyle(bool active) {
+void TCustomButton::SetActive(bool active) {
+  if (active == active_) return;
   active_ = active;
+  ActiveChanged();
+}
+
+void TCustomButton::ActiveChanged() {
   if (!HandleAllocated()) return;
   const auto style = static_cast<DWORD>(::GetWindowLongPtrW(Handle(), GWL_STYLE));
-  const DWORD type = active ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  const DWORD type = active_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
   if ((style & BS_TYPEMASK) != type)
     ::SendMessageW(Handle(), BM_SETSTYLE, (style & 0xFFFF & ~BS_TYPEMASK) | type, TRUE);
 }
@@ -53,7 +58,7 @@ void TCustomButton::UpdateActiveButtons(TWinControl& root, TCustomButton* focuse
     auto* w = dynamic_cast<TWinControl*>(root.Controls(i));
     if (!w) continue;
     if (auto* b = dynamic_cast<TCustomButton*>(w))
-      b->SetButtonStyle(focused ? b == focused : b->Default());
+      b->SetActive(focused ? b == focused : b->Default());
     UpdateActiveButtons(*w, focused);
   }
 }

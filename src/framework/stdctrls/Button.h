@@ -30,14 +30,15 @@ class TCustomButton : public TButtonControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void WndProc(TMessage& message) override;
-  // Shows whether the button is the active one; the platform's button
-  // draws the default frame (BS_DEFPUSHBUTTON).
-  virtual void SetButtonStyle(bool active);
+  // Shows that Active changed; the platform's button draws the default
+  // frame (BS_DEFPUSHBUTTON).
+  virtual void ActiveChanged();
 
  private:
   void CMDialogKey(TMessage& message);
   void CMDialogChar(TMessage& message);
   void WMFocusChanged(TMessage& message);
+  void SetActive(bool active);
   // Every button of the form learns which one is active with focused
   // holding the focus (null: no button has it).
   static void UpdateActiveButtons(TWinControl& root, TCustomButton* focused);

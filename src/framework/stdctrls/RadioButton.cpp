@@ -22,8 +22,15 @@ void TRadioButton::CreateWnd() {
 void TRadioButton::WndProc(TMessage& m) {
   switch (m.Msg) {
     case CM_DIALOGCHAR: CMDialogChar(m); break;
+    case WM_SETFOCUS: WMSetFocus(m); break;
     default: TButtonControl::WndProc(m); break;
   }
+}
+
+// The focus arriving from the keyboard (arrow keys, a mnemonic) checks.
+void TRadioButton::WMSetFocus(TMessage& m) {
+  TButtonControl::WndProc(m);
+  if (!checked_ && !ClicksDisabled() && ::GetKeyState(VK_LBUTTON) >= 0) SetChecked(true);
 }
 
 void TRadioButton::SetChecked(bool checked) {

@@ -25,6 +25,7 @@ class TRadioButton : public TButtonControl {
 
  private:
   void CMDialogChar(TMessage& message);
+  void WMSetFocus(TMessage& message);
 
   bool checked_ = false;
   TAlignment alignment_ = taRightJustify;
