@@ -25,6 +25,7 @@ void TCustomEdit::CreateWnd() {
   ::SendMessageW(h, EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
   if (passwordChar_) ::SendMessageW(h, EM_SETPASSWORDCHAR, passwordChar_, 0);
   ::SendMessageW(h, EM_SETMODIFY, FALSE, 0);
+  SyncText();  // the window may have changed it (upper case)
 }
 
 void TCustomEdit::WndProc(TMessage& m) {

@@ -1,6 +1,8 @@
 #pragma once
-// The lines of a memo as TStrings: over the window's lines while it
-// exists, over the control's text before.
+// The lines of a memo as TStrings. The same line operations work on the
+// window's lines while it exists (EM_LINEINDEX and friends) and on the
+// control's text before, so a memo filled before it is shown holds the
+// same text as one filled on screen.
 #include "framework/Strings.h"
 
 class TCustomMemo;
@@ -22,9 +24,5 @@ class TMemoStrings : public TStrings {
   void SetTextStr(std::string_view text) override;
 
  private:
-  // The window's character range of line index with its line break.
-  bool LineRange(int index, int& start, int& end) const;
-  void Replace(int start, int end, std::wstring_view text);
-
   TCustomMemo& memo_;
 };
