@@ -48,15 +48,22 @@ void TCustomComboBox::WMDestroy(TMessage& m) {
   TCustomCombo::WndProc(m);
 }
 
-// A pick-only combo box shows items only: its text selects one.
+// The item with the text becomes the selected one (none when there is no
+// such item); a pick-only combo box shows items only.
 void TCustomComboBox::WMSetText(TMessage& m) {
-  if (!PickOnly() || !HandleAllocated()) {
+  if (!HandleAllocated()) {
     TCustomCombo::WndProc(m);
     return;
   }
   const auto* text = reinterpret_cast<const wchar_t*>(m.LParam);
+  const int index = items_->IndexOf(ToAnsi(text ? text : L""));
+  if (!PickOnly()) {
+    SendCombo(CB_SETCURSEL, static_cast<WPARAM>(index));
+    TCustomCombo::WndProc(m);
+    return;
+  }
   const std::wstring before = Text();
-  SetItemIndex(items_->IndexOf(ToAnsi(text ? text : L"")));
+  SetItemIndex(index);
   m.Result = TRUE;
   if (Text() != before) Perform(CM_TEXTCHANGED);
 }

@@ -5,6 +5,7 @@ if(REPAIR_WINDOWS AND TARGET framework)
     ${CMAKE_CURRENT_LIST_DIR}/ButtonTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GlyphButtonTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EditTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ListTest.cpp
     LIBS framework)
   target_include_directories(framework_stdctrls_test PRIVATE ${CMAKE_CURRENT_LIST_DIR}/..)
 endif()
