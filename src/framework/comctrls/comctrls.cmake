@@ -1,0 +1,13 @@
+# The common controls: bars, sliders, pickers, lists and trees over the
+# platform's common control library. Included from the framework's
+# CMakeLists.txt.
+target_sources(framework PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/CommonControls.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DateTime.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TrackBar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ProgressBar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UpDown.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HotKey.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DateTimePicker.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TreeNodes.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TreeView.cpp)

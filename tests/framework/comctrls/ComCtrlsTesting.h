@@ -1,0 +1,87 @@
+#pragma once
+// Helpers for the common controls' tests: a form on screen to put the
+// controls on, real input through SendInput, and the published type names
+// of a control as a table.
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "FrameworkTesting.h"
+#include "framework/Form.h"
+
+// A borderless form shown at (40, 40) in the foreground, so that input
+// reaches it.
+class ComCtrlsTest : public FrameworkTest {
+ protected:
+  void SetUp() override {
+    FrameworkTest::SetUp();
+    form = MakeComponent<TForm>();
+    form->SetBorderStyle(bsNone);
+    form->SetBounds(40, 40, 400, 300);
+    form->SetColor(clBtnFace);
+    form->Show();
+    ::SetForegroundWindow(form->Handle());
+    Pump();
+  }
+  void TearDown() override {
+    form.reset();
+    FrameworkTest::TearDown();
+  }
+
+  template <typename T>
+  T* Add(int left, int top, int width, int height) {
+    T* control = form->Create<T>();
+    control->SetParent(form.get());
+    control->SetBounds(left, top, width, height);
+    return control;
+  }
+
+  TOwned<TForm> form;
+};
+
+// Moves the cursor to p (client coordinates of control) and clicks the
+// left button there.
+inline void ClickAt(TControl& control, POINT p) {
+  const POINT screen = control.ClientToScreen(p);
+  ::SetCursorPos(screen.x, screen.y);
+  INPUT input[2]{};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  ::SendInput(2, input, sizeof(INPUT));
+  Pump();
+}
+
+// Presses and releases one key; with modifiers held around it.
+inline void PressKey(WORD key, std::initializer_list<WORD> modifiers = {}) {
+  std::vector<INPUT> input;
+  auto add = [&input](WORD vk, bool up) {
+    INPUT i{};
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = vk;
+    i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    input.push_back(i);
+  };
+  for (WORD m : modifiers) add(m, false);
+  add(key, false);
+  add(key, true);
+  for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it) add(*it, true);
+  ::SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
+  Pump();
+}
+
+// Each published property that a table names must exist with that type.
+using TypeTable = std::vector<std::pair<std::string_view, std::string_view>>;
+inline void ExpectPublishedTypes(const TObject& object, const TypeTable& table) {
+  for (const auto& [name, type] : table) {
+    const TPropInfo* p = FindProperty(object, name);
+    if (!p) {
+      ADD_FAILURE() << object.ClassName() << " does not publish " << name;
+      continue;
+    }
+    EXPECT_EQ(p->TypeName, type) << object.ClassName() << "." << name;
+  }
+}

@@ -1,0 +1,10 @@
+# The common controls' tests, under Wine with a display. Included from the
+# framework tests' CMakeLists.txt.
+if(REPAIR_WINDOWS AND TARGET framework)
+  repair_add_test(framework_comctrls_test
+    ${CMAKE_CURRENT_LIST_DIR}/TrackBarTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProgressBarTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/UpDownTest.cpp
+    LIBS framework)
+  target_include_directories(framework_comctrls_test PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_LIST_DIR}/..)
+endif()
