@@ -49,7 +49,9 @@ void TDateTimePicker::WriteValue() {
   if (!DateTimeToSystemTime(dateTime_, time)) return;
   writing_ = true;
   ::SendMessageW(Handle(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
-  if (showCheckbox_ && !checked_) ::SendMessageW(Handle(), DTM_SETSYSTEMTIME, GDT_NONE, 0);
+  // Some versions of the platform refuse GDT_NONE without a record.
+  if (showCheckbox_ && !checked_)
+    ::SendMessageW(Handle(), DTM_SETSYSTEMTIME, GDT_NONE, reinterpret_cast<LPARAM>(&time));
   writing_ = false;
 }
 

@@ -51,11 +51,14 @@ void TCustomHotKey::WriteHotKey() {
 }
 
 void TCustomHotKey::WriteRules() {
-  // The replacement for an invalid combination is the default modifiers;
-  // without any, Alt.
-  const THKModifiers replacement = (modifiers_ & (hkShift | hkCtrl | hkAlt)) ? modifiers_ : hkAlt;
-  if (HandleAllocated())
-    ::SendMessageW(Handle(), HKM_SETRULES, invalidKeys_, MAKELPARAM(replacement & ~hkExt, 0));
+  if (HandleAllocated()) ::SendMessageW(Handle(), HKM_SETRULES, invalidKeys_, MAKELPARAM(replacement_, 0));
+}
+
+void TCustomHotKey::UseAsReplacement(THKModifiers modifiers) {
+  // Without a modifier key there is nothing to put in: Alt, then.
+  const THKModifiers keys = modifiers & (hkShift | hkCtrl | hkAlt);
+  replacement_ = keys ? keys : hkAlt;
+  WriteRules();
 }
 
 TShortCut TCustomHotKey::HotKey() {
@@ -69,11 +72,12 @@ TShortCut TCustomHotKey::HotKey() {
 
 void TCustomHotKey::SetHotKey(TShortCut hotKey) {
   key_ = static_cast<WORD>(hotKey & 0xFF);
-  THKModifiers modifiers = modifiers_ & hkExt;
+  THKModifiers modifiers = 0;
   if (hotKey & scShift) modifiers |= hkShift;
   if (hotKey & scCtrl) modifiers |= hkCtrl;
   if (hotKey & scAlt) modifiers |= hkAlt;
   modifiers_ = modifiers;
+  UseAsReplacement(modifiers_);
   WriteHotKey();
 }
 
@@ -85,7 +89,7 @@ THKModifiers TCustomHotKey::Modifiers() {
 void TCustomHotKey::SetModifiers(THKModifiers modifiers) {
   ReadHotKey();
   modifiers_ = modifiers & (hkShift | hkCtrl | hkAlt | hkExt);
-  WriteRules();
+  UseAsReplacement(modifiers_);
   WriteHotKey();
 }
 

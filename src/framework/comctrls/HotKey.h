@@ -6,7 +6,8 @@
 // scShift/scCtrl/scAlt above). Modifiers are the combination's modifier
 // keys; hkExt marks an extended key (the arrows of the separate block).
 // InvalidKeys names the modifier combinations the user may not type
-// alone; such a combination gets Modifiers instead.
+// alone; such a combination gets the modifiers last set in code instead
+// (Alt when those were none).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -58,10 +59,12 @@ class TCustomHotKey : public TWinControl {
   void ReadHotKey();
   void WriteHotKey();
   void WriteRules();
+  void UseAsReplacement(THKModifiers modifiers);
 
   WORD key_ = 0;                // the virtual key
   THKModifiers modifiers_ = 0;  // the HOTKEYF_* flags, same bits
   THKInvalidKeys invalidKeys_ = hcNone | hcShift;
+  THKModifiers replacement_ = hkAlt;  // for invalid combinations
 };
 
 class THotKey : public TCustomHotKey {

@@ -62,6 +62,7 @@ inline void PressKey(WORD key, std::initializer_list<WORD> modifiers = {}) {
     INPUT i{};
     i.type = INPUT_KEYBOARD;
     i.ki.wVk = vk;
+    i.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
     i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     input.push_back(i);
   };
