@@ -10,4 +10,9 @@ target_sources(framework PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/HotKey.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DateTimePicker.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TreeNodes.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/TreeView.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/TreeView.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ToolWindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ToolButton.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ToolBar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ToolBarDraw.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ToolBarMenu.cpp)

@@ -4,6 +4,7 @@
 // of a control as a table.
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -42,22 +43,27 @@ class ComCtrlsTest : public FrameworkTest {
   TOwned<TForm> form;
 };
 
-// Moves the cursor to p (client coordinates of control) and clicks the
-// left button there.
-inline void ClickAt(TControl& control, POINT p) {
+// Input events, to be played in one go: a menu's own loop then reads the
+// later ones.
+using Inputs = std::vector<INPUT>;
+
+// The cursor moved to p (client coordinates of control) and a left click.
+inline Inputs ClickInput(TControl& control, POINT p) {
   const POINT screen = control.ClientToScreen(p);
-  ::SetCursorPos(screen.x, screen.y);
-  INPUT input[2]{};
-  input[0].type = input[1].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  ::SendInput(2, input, sizeof(INPUT));
-  Pump();
+  const int cx = ::GetSystemMetrics(SM_CXSCREEN) - 1, cy = ::GetSystemMetrics(SM_CYSCREEN) - 1;
+  Inputs input(3);
+  for (INPUT& i : input) i.type = INPUT_MOUSE;
+  input[0].mi.dx = MulDiv(screen.x, 65535, cx);
+  input[0].mi.dy = MulDiv(screen.y, 65535, cy);
+  input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  return input;
 }
 
-// Presses and releases one key; with modifiers held around it.
-inline void PressKey(WORD key, std::initializer_list<WORD> modifiers = {}) {
-  std::vector<INPUT> input;
+// One key pressed and released, with modifiers held around it.
+inline Inputs KeyInput(WORD key, std::initializer_list<WORD> modifiers = {}) {
+  Inputs input;
   auto add = [&input](WORD vk, bool up) {
     INPUT i{};
     i.type = INPUT_KEYBOARD;
@@ -70,9 +76,19 @@ inline void PressKey(WORD key, std::initializer_list<WORD> modifiers = {}) {
   add(key, false);
   add(key, true);
   for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it) add(*it, true);
-  ::SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
+  return input;
+}
+
+// Sends the inputs, one after the other, and handles what they cause.
+inline void Play(std::initializer_list<Inputs> parts) {
+  Inputs all;
+  for (const Inputs& part : parts) all.insert(all.end(), part.begin(), part.end());
+  ::SendInput(static_cast<UINT>(all.size()), all.data(), sizeof(INPUT));
   Pump();
 }
+
+inline void ClickAt(TControl& control, POINT p) { Play({ClickInput(control, p)}); }
+inline void PressKey(WORD key, std::initializer_list<WORD> modifiers = {}) { Play({KeyInput(key, modifiers)}); }
 
 // Each published property that a table names must exist with that type.
 using TypeTable = std::vector<std::pair<std::string_view, std::string_view>>;

@@ -8,6 +8,7 @@ if(REPAIR_WINDOWS AND TARGET framework)
     ${CMAKE_CURRENT_LIST_DIR}/HotKeyTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DateTimePickerTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TreeViewTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ToolBarTest.cpp
     LIBS framework)
   target_include_directories(framework_comctrls_test PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_LIST_DIR}/..)
 endif()
