@@ -199,8 +199,8 @@ void TToolBar::InsertButton(TToolButton* button) {
   if (HandleAllocated()) {
     TBBUTTON info = ButtonInfo(*button);
     Send(TB_INSERTBUTTONW, index, reinterpret_cast<LPARAM>(&info));
-    UpdateLayout();
   }
+  UpdateLayout();
 }
 
 void TToolBar::RemoveButton(TToolButton* button) {
@@ -211,14 +211,17 @@ void TToolBar::RemoveButton(TToolButton* button) {
   const auto index = static_cast<WPARAM>(it - buttons_.begin());
   buttons_.erase(it);
   button->command_ = 0;
-  if (HandleAllocated() && !IsDestroying()) {
-    Send(TB_DELETEBUTTON, index);
-    UpdateLayout();
-  }
+  if (IsDestroying()) return;
+  Send(TB_DELETEBUTTON, index);
+  UpdateLayout();
 }
 
 void TToolBar::UpdateButton(TToolButton* button) {
-  if (button->command_ == 0 || !HandleAllocated()) return;
+  if (button->command_ == 0) return;
+  if (!HandleAllocated()) {
+    UpdateLayout();
+    return;
+  }
   const TBBUTTON info = ButtonInfo(*button);
   TBBUTTONINFOW change{};
   change.cbSize = sizeof(change);
@@ -264,8 +267,21 @@ void TToolBar::ApplySizes() {
 }
 
 void TToolBar::UpdateLayout() {
-  if (!HandleAllocated() || laying_ || Loading()) return;
+  if (laying_) return;
   laying_ = true;
+  if (!HandleAllocated()) {
+    // Until the window lays them out, the buttons stand in one row, so
+    // that buttons added meanwhile find their places.
+    int x = indent_;
+    for (TToolButton* b : buttons_) {
+      const bool separator = b->style_ == tbsSeparator || b->style_ == tbsDivider;
+      const int width = separator ? b->Width() : buttonWidth_;
+      b->SetBounds(x, 0, width, buttonHeight_);
+      if (b->Visible()) x += width;
+    }
+    laying_ = false;
+    return;
+  }
   int bottom = 0;
   for (size_t i = 0; i < buttons_.size(); ++i) {
     RECT r{};

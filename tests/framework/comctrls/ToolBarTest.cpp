@@ -94,6 +94,24 @@ TEST_F(ToolBarTest, ButtonsTakeTheirPlaceAndStateOnTheBar) {
   EXPECT_EQ(reinterpret_cast<TToolButton*>(WindowButton(2).dwData), sep);
 }
 
+TEST_F(ToolBarTest, ButtonsAddedBeforeTheWindowKeepTheirOrder) {
+  TToolBar* offline = form->Create<TToolBar>();  // no parent yet, no window
+  std::vector<TToolButton*> made;
+  for (int left : {10000, 10000, 0, 10000}) {
+    TToolButton* b = form->Create<TToolButton>();
+    b->SetLeft(left);
+    b->SetParent(offline);
+    made.push_back(b);
+  }
+  const TToolButton* order[] = {made[2], made[0], made[1], made[3]};
+  offline->SetParent(form.get());
+  for (int i = 0; i < 4; ++i) {
+    TBBUTTON info{};
+    ::SendMessageW(offline->Handle(), TB_GETBUTTON, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(reinterpret_cast<TToolButton*>(info.dwData), order[i]) << i;
+  }
+}
+
 TEST_F(ToolBarTest, EdgesAndBorderTakeTheNonClientAreaAndAutoSizeFitsTheRows) {
   bar->SetAlign(alNone);
   bar->SetBounds(0, 0, 200, 60);

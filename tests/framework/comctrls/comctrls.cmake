@@ -9,6 +9,8 @@ if(REPAIR_WINDOWS AND TARGET framework)
     ${CMAKE_CURRENT_LIST_DIR}/DateTimePickerTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TreeViewTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ToolBarTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ComCtrlsGallery.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GalleryTest.cpp
     LIBS framework)
   target_include_directories(framework_comctrls_test PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_LIST_DIR}/..)
 endif()
