@@ -11,6 +11,7 @@ if(REPAIR_WINDOWS AND TARGET framework)
     ${CMAKE_CURRENT_LIST_DIR}/ToolBarTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ComCtrlsGallery.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GalleryTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PublishedTypesTest.cpp
     LIBS framework)
   target_include_directories(framework_comctrls_test PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_LIST_DIR}/..)
 endif()
