@@ -4,8 +4,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <initializer_list>
 #include <string_view>
+#include <vector>
 
+#include "framework/Component.h"
 #include "framework/Properties.h"
 
 // Registers the platform's classes of the families named by classes
@@ -32,6 +35,21 @@ enum TCustomDrawStateFlag : unsigned {
   cdsIndeterminate = CDIS_INDETERMINATE,
 };
 using TCustomDrawState = unsigned;
+
+// The entries every windowed common control publishes first (Left, Top,
+// Width, Height, Align, Anchors, Enabled, Visible, Hint), then own.
+std::vector<TPropInfo> WithCommonProperties(std::initializer_list<TPropInfo> own);
+
+// Points field at value and asks value for a free notification; false when
+// it pointed there already. The former value's notification stays until
+// either goes (harmless: notifications are compared with the fields).
+template <typename T>
+bool SetReference(TComponent& self, T*& field, T* value) {
+  if (field == value) return false;
+  field = value;
+  if (value) self.FreeNotification(value);
+  return true;
+}
 
 // A published reference to another component (an image list, a menu, the
 // associate of an up-down), from a getter returning the pointer and a

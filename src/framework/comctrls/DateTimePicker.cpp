@@ -185,20 +185,11 @@ void TDateTimePicker::SetFormat(std::wstring_view format) {
 
 std::vector<TPropInfo> TDateTimePicker::PublishedProperties() {
   using T = TDateTimePicker;
-  return {
-      PropLeft(),
-      PropTop(),
-      PropWidth(),
-      PropHeight(),
-      PropAlign(),
-      PropAnchors(),
+  return WithCommonProperties({
       PropColor(),
       PropFont(),
       PropParentFont(),
-      PropEnabled(),
-      PropVisible(),
       PropTabStop(),
-      PropHint(),
       PropBevelEdges(),
       FloatProp<T>("DateTime", "TDateTime", &T::DateTime, &T::SetDateTime),
       FloatProp<T>("Date", "TDate", &T::Date, &T::SetDate),
@@ -215,5 +206,5 @@ std::vector<TPropInfo> TDateTimePicker::PublishedProperties() {
       OrdProp<T>("CalAlignment", "TDTCalAlignment", TTypeKind::Enumeration, &T::CalAlignment,
                  &T::SetCalAlignment, kDTCalAlignmentNames),
       StrProp<T>("Format", "WideString", TTypeKind::WString, &T::Format, &T::SetFormat),
-  };
+  });
 }

@@ -100,23 +100,14 @@ void TCustomHotKey::SetInvalidKeys(THKInvalidKeys keys) {
 
 std::vector<TPropInfo> THotKey::PublishedProperties() {
   using T = TCustomHotKey;
-  return {
-      PropLeft(),
-      PropTop(),
-      PropWidth(),
-      PropHeight(),
-      PropAlign(),
-      PropAnchors(),
+  return WithCommonProperties({
       PropColor(),
-      PropEnabled(),
-      PropVisible(),
       PropTabStop(),
-      PropHint(),
       PropBevelEdges(),
       OrdProp<T>("HotKey", "TShortCut", TTypeKind::Integer, &T::HotKey, &T::SetHotKey),
       OrdProp<T>("Modifiers", "THKModifiers", TTypeKind::Set, &T::Modifiers, &T::SetModifiers,
                  kHKModifierNames),
       OrdProp<T>("InvalidKeys", "THKInvalidKeys", TTypeKind::Set, &T::InvalidKeys, &T::SetInvalidKeys,
                  kHKInvalidKeyNames),
-  };
+  });
 }

@@ -71,16 +71,7 @@ void TProgressBar::SetSmooth(bool smooth) {
 
 std::vector<TPropInfo> TProgressBar::PublishedProperties() {
   using T = TProgressBar;
-  return {
-      PropLeft(),
-      PropTop(),
-      PropWidth(),
-      PropHeight(),
-      PropAlign(),
-      PropAnchors(),
-      PropEnabled(),
-      PropVisible(),
-      PropHint(),
+  return WithCommonProperties({
       OrdProp<T>("Min", "Integer", TTypeKind::Integer, &T::Min, &T::SetMin),
       OrdProp<T>("Max", "Integer", TTypeKind::Integer, &T::Max, &T::SetMax),
       OrdProp<T>("Position", "Integer", TTypeKind::Integer, &T::Position, &T::SetPosition),
@@ -88,5 +79,5 @@ std::vector<TPropInfo> TProgressBar::PublishedProperties() {
       OrdProp<T>("Orientation", "TProgressBarOrientation", TTypeKind::Enumeration, &T::Orientation,
                  &T::SetOrientation, kProgressBarOrientationNames),
       BoolProp<T>("Smooth", &T::Smooth, &T::SetSmooth),
-  };
+  });
 }

@@ -350,45 +350,24 @@ void TToolBar::SetButtonHeight(int height) {
 }
 
 void TToolBar::SetImages(TCustomImageList* images) {
-  if (images == images_) return;
-  if (images_) RemoveFreeNotification(images_);
-  images_ = images;
-  if (images) FreeNotification(images);
-  ApplyImages();
+  if (SetReference(*this, images_, images)) ApplyImages();
 }
 
 void TToolBar::SetDisabledImages(TCustomImageList* images) {
-  if (images == disabledImages_) return;
-  if (disabledImages_) RemoveFreeNotification(disabledImages_);
-  disabledImages_ = images;
-  if (images) FreeNotification(images);
-  ApplyImages();
+  if (SetReference(*this, disabledImages_, images)) ApplyImages();
 }
 
 void TToolBar::SetHotImages(TCustomImageList* images) {
-  if (images == hotImages_) return;
-  if (hotImages_) RemoveFreeNotification(hotImages_);
-  hotImages_ = images;
-  if (images) FreeNotification(images);
-  ApplyImages();
+  if (SetReference(*this, hotImages_, images)) ApplyImages();
 }
 
 std::vector<TPropInfo> TToolBar::PublishedProperties() {
   using T = TToolBar;
-  return {
-      PropLeft(),
-      PropTop(),
-      PropWidth(),
-      PropHeight(),
-      PropAlign(),
-      PropAnchors(),
+  return WithCommonProperties({
       PropColor(),
       PropParentColor(),
       PropFont(),
       PropParentFont(),
-      PropEnabled(),
-      PropVisible(),
-      PropHint(),
       PropEdgeBorders(),
       PropEdgeInner(),
       PropEdgeOuter(),
@@ -405,5 +384,5 @@ std::vector<TPropInfo> TToolBar::PublishedProperties() {
       OrdProp<T>("Indent", "Integer", TTypeKind::Integer, &T::Indent, &T::SetIndent),
       OrdProp<T>("ButtonWidth", "Integer", TTypeKind::Integer, &T::ButtonWidth, &T::SetButtonWidth),
       OrdProp<T>("ButtonHeight", "Integer", TTypeKind::Integer, &T::ButtonHeight, &T::SetButtonHeight),
-  };
+  });
 }

@@ -145,11 +145,7 @@ void TToolButton::SetAutoSize(bool autoSize) {
 }
 
 void TToolButton::SetMenuItem(TMenuItem* item) {
-  if (item == menuItem_) return;
-  if (menuItem_) RemoveFreeNotification(menuItem_);
-  menuItem_ = item;
-  if (!item) return;
-  FreeNotification(item);
+  if (!SetReference(*this, menuItem_, item) || !item) return;
   SetCaption(item->Caption());
   SetImageIndex(item->ImageIndex());
   SetEnabled(item->Enabled());
@@ -157,10 +153,7 @@ void TToolButton::SetMenuItem(TMenuItem* item) {
 }
 
 void TToolButton::SetDropdownMenu(TPopupMenu* menu) {
-  if (menu == dropdownMenu_) return;
-  if (dropdownMenu_) RemoveFreeNotification(dropdownMenu_);
-  dropdownMenu_ = menu;
-  if (menu) FreeNotification(menu);
+  SetReference(*this, dropdownMenu_, menu);
 }
 
 std::vector<TPropInfo> TToolButton::PublishedProperties() {

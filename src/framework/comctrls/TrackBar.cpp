@@ -162,18 +162,9 @@ void TTrackBar::SetSliderVisible(bool visible) {
 
 std::vector<TPropInfo> TTrackBar::PublishedProperties() {
   using T = TTrackBar;
-  return {
-      PropLeft(),
-      PropTop(),
-      PropWidth(),
-      PropHeight(),
-      PropAlign(),
-      PropAnchors(),
+  return WithCommonProperties({
       PropColor(),
-      PropEnabled(),
-      PropVisible(),
       PropTabStop(),
-      PropHint(),
       OrdProp<T>("Min", "Integer", TTypeKind::Integer, &T::Min, &T::SetMin),
       OrdProp<T>("Max", "Integer", TTypeKind::Integer, &T::Max, &T::SetMax),
       OrdProp<T>("Position", "Integer", TTypeKind::Integer, &T::Position, &T::SetPosition),
@@ -190,5 +181,5 @@ std::vector<TPropInfo> TTrackBar::PublishedProperties() {
       OrdProp<T>("TickStyle", "TTickStyle", TTypeKind::Enumeration, &T::TickStyle, &T::SetTickStyle,
                  kTickStyleNames),
       BoolProp<T>("SliderVisible", &T::SliderVisible, &T::SetSliderVisible),
-  };
+  });
 }

@@ -210,19 +210,11 @@ void TCustomTreeView::ApplyImages() {
 }
 
 void TCustomTreeView::SetImages(TCustomImageList* images) {
-  if (images == images_) return;
-  if (images_ && images_ != stateImages_) RemoveFreeNotification(images_);
-  images_ = images;
-  if (images) FreeNotification(images);
-  ApplyImages();
+  if (SetReference(*this, images_, images)) ApplyImages();
 }
 
 void TCustomTreeView::SetStateImages(TCustomImageList* images) {
-  if (images == stateImages_) return;
-  if (stateImages_ && stateImages_ != images_) RemoveFreeNotification(stateImages_);
-  stateImages_ = images;
-  if (images) FreeNotification(images);
-  ApplyImages();
+  if (SetReference(*this, stateImages_, images)) ApplyImages();
 }
 
 void TCustomTreeView::SetSelected(TTreeNode* node) {
@@ -285,22 +277,13 @@ TPropInfo TCustomTreeView::PropBorderStyle() {
 
 std::vector<TPropInfo> TTreeView::PublishedProperties() {
   using T = TCustomTreeView;
-  return {
-      PropLeft(),
-      PropTop(),
-      PropWidth(),
-      PropHeight(),
-      PropAlign(),
-      PropAnchors(),
+  return WithCommonProperties({
       PropBorderStyle(),
       PropColor(),
       PropParentColor(),
       PropFont(),
       PropParentFont(),
-      PropEnabled(),
-      PropVisible(),
       PropTabStop(),
-      PropHint(),
       RefProp<T>("Images", "TCustomImageList", &T::Images, &T::SetImages),
       RefProp<T>("StateImages", "TCustomImageList", &T::StateImages, &T::SetStateImages),
       BoolProp<T>("ShowLines", &T::ShowLines, &T::SetShowLines),
@@ -311,5 +294,5 @@ std::vector<TPropInfo> TTreeView::PublishedProperties() {
       BoolProp<T>("RowSelect", &T::RowSelect, &T::SetRowSelect),
       BoolProp<T>("HotTrack", &T::HotTrack, &T::SetHotTrack),
       OrdProp<T>("Indent", "Integer", TTypeKind::Integer, &T::Indent, &T::SetIndent),
-  };
+  });
 }

@@ -103,9 +103,7 @@ void TCustomUpDown::SetAssociate(TWinControl* associate) {
   if (associate == this) throw EInvalidOperation("An up-down control cannot be its own associate");
   if (associate && associate->Parent() && Parent() && associate->Parent() != Parent())
     throw EInvalidOperation("An up-down control and its associate share one parent");
-  if (associate_) RemoveFreeNotification(associate_);
-  associate_ = associate;
-  if (associate_) FreeNotification(associate_);
+  SetReference(*this, associate_, associate);
   ApplyBuddy();
 }
 
@@ -177,16 +175,8 @@ void TCustomUpDown::SetThousands(bool thousands) {
 
 std::vector<TPropInfo> TUpDown::PublishedProperties() {
   using T = TCustomUpDown;
-  return {
-      PropLeft(),
-      PropTop(),
-      PropWidth(),
-      PropHeight(),
-      PropAnchors(),
-      PropEnabled(),
-      PropVisible(),
+  return WithCommonProperties({
       PropTabStop(),
-      PropHint(),
       RefProp<T>("Associate", "TWinControl", &T::Associate, &T::SetAssociate),
       OrdProp<T>("Min", "Integer", TTypeKind::Integer, &T::Min, &T::SetMin),
       OrdProp<T>("Max", "Integer", TTypeKind::Integer, &T::Max, &T::SetMax),
@@ -199,5 +189,5 @@ std::vector<TPropInfo> TUpDown::PublishedProperties() {
       BoolProp<T>("ArrowKeys", &T::ArrowKeys, &T::SetArrowKeys),
       BoolProp<T>("Thousands", &T::Thousands, &T::SetThousands),
       BoolProp<T>("Wrap", &T::Wrap, &T::SetWrap),
-  };
+  });
 }
