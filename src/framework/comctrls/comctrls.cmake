@@ -15,4 +15,7 @@ target_sources(framework PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ToolButton.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ToolBar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ToolBarDraw.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ToolBarMenu.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/ToolBarMenu.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TabStrings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TabControl.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PageControl.cpp)
