@@ -19,12 +19,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "framework/Strings.h"
 #include "framework/WinControl.h"
 
 class TCustomImageList;
 class TTabSheet;
 class TTabStrings;
-class TStrings;
 
 enum TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
 inline constexpr std::string_view kTabPositionNames[] = {"tpTop", "tpBottom", "tpLeft", "tpRight"};
