@@ -18,4 +18,7 @@ target_sources(framework PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ToolBarMenu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TabStrings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TabControl.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/PageControl.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/PageControl.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ListItems.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ListColumns.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ListView.cpp)

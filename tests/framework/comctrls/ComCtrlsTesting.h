@@ -61,17 +61,20 @@ inline Inputs ClickInput(TControl& control, POINT p) {
   return input;
 }
 
+// One key going down (or up).
+inline Inputs KeyEdgeInput(WORD key, bool up) {
+  INPUT i{};
+  i.type = INPUT_KEYBOARD;
+  i.ki.wVk = key;
+  i.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+  i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return {i};
+}
+
 // One key pressed and released, with modifiers held around it.
 inline Inputs KeyInput(WORD key, std::initializer_list<WORD> modifiers = {}) {
   Inputs input;
-  auto add = [&input](WORD vk, bool up) {
-    INPUT i{};
-    i.type = INPUT_KEYBOARD;
-    i.ki.wVk = vk;
-    i.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    input.push_back(i);
-  };
+  auto add = [&input](WORD vk, bool up) { input.push_back(KeyEdgeInput(vk, up).front()); };
   for (WORD m : modifiers) add(m, false);
   add(key, false);
   add(key, true);
