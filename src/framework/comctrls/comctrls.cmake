@@ -22,4 +22,5 @@ target_sources(framework PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ListItems.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ListColumns.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ListView.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/StatusBar.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/StatusBar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CoolBar.cpp)

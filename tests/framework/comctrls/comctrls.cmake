@@ -12,6 +12,7 @@ if(REPAIR_WINDOWS AND TARGET framework)
     ${CMAKE_CURRENT_LIST_DIR}/TabControlTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ListViewTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StatusBarTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CoolBarTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ComCtrlsGallery.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GalleryTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PublishedTypesTest.cpp
