@@ -2,9 +2,14 @@
 
 #include "framework/ImageList.h"
 #include "framework/Menus.h"
+#include "AnsiText.h"
+#include "framework/comctrls/CoolBar.h"
 #include "framework/comctrls/DateTimePicker.h"
 #include "framework/comctrls/HotKey.h"
+#include "framework/comctrls/ListView.h"
 #include "framework/comctrls/ProgressBar.h"
+#include "framework/comctrls/StatusBar.h"
+#include "framework/comctrls/TabControl.h"
 #include "framework/comctrls/ToolBar.h"
 #include "framework/comctrls/TrackBar.h"
 #include "framework/comctrls/TreeView.h"
@@ -154,5 +159,96 @@ TGallery BuildGallery(TForm& form) {
   fruit->Expand(false);
   fruit->Item(1)->SetSelected(true);
   tree->SetHideSelection(false);
+
+  TTabControl* tabs = Place<TTabControl>(form, gallery, "tabs", 452, 70, 180, 90);
+  for (const char* text : {"Left", "Middle", "Right"}) tabs->Tabs().Add(text);
+  tabs->SetTabIndex(1);
+  TTabControl* bottom = Place<TTabControl>(form, gallery, "tabs-bottom", 452, 166, 180, 84);
+  for (const char* text : {"One", "Two"}) bottom->Tabs().Add(text);
+  bottom->SetTabPosition(tpBottom);
+  TPageControl* pages = Place<TPageControl>(form, gallery, "pages", 196, 258, 200, 120);
+  for (const wchar_t* caption : {L"General", L"页面", L"Hidden", L"Last"}) {
+    TTabSheet* sheet = form.Create<TTabSheet>();
+    sheet->SetCaption(caption);
+    sheet->SetPageControl(pages);
+  }
+  pages->Pages(2)->SetTabVisible(false);
+  pages->SetActivePageIndex(1);
+  TProgressBar* onPage = form.Create<TProgressBar>();
+  onPage->SetParent(pages->Pages(1));
+  onPage->SetBounds(8, 8, 150, 16);
+  onPage->SetPosition(50);
+
+  TListView* report = Place<TListView>(form, gallery, "list-report", 404, 258, 228, 120);
+  report->SetViewStyle(vsReport);
+  report->SetSmallImages(images);
+  report->SetGridLines(true);
+  report->SetRowSelect(true);
+  report->SetCheckboxes(true);
+  report->SetHideSelection(false);
+  for (const auto& [caption, width] : {std::pair{L"Name", 90}, std::pair{L"Size", 60}, std::pair{L"Kind", 60}}) {
+    TListColumn& column = report->Columns().Add();
+    column.SetCaption(caption);
+    column.SetWidth(width);
+  }
+  report->Columns().Items(1).SetAlignment(taRightJustify);
+  const wchar_t* names[] = {L"readme.txt", L"报修.ini", L"logo.bmp"};
+  for (int i = 0; i < 3; ++i) {
+    TListItem* item = report->Items().Add();
+    item->SetCaption(names[i]);
+    item->SetImageIndex(i);
+    item->SubItems().Add(std::to_string((i + 1) * 1024));
+    item->SubItems().Add(i == 2 ? "Picture" : "Text");
+    item->SetChecked(i != 1);
+  }
+  report->Items().Item(1)->SetSelected(true);
+  TListView* icons = Place<TListView>(form, gallery, "list-icons", 8, 386, 180, 70);
+  icons->SetViewStyle(vsSmallIcon);
+  icons->SetSmallImages(images);
+  for (int i = 0; i < 4; ++i) {
+    TListItem* item = icons->Items().Add();
+    item->SetCaption(L"Item " + std::to_wstring(i + 1));
+    item->SetImageIndex(i);
+  }
+
+  TCoolBar* cool = Place<TCoolBar>(form, gallery, "coolbar", 196, 386, 436, 60);
+  cool->SetAlign(alNone);
+  cool->SetBounds(196, 386, 436, 60);
+  TToolBar* inCool = form.Create<TToolBar>();
+  inCool->SetAlign(alNone);
+  inCool->SetFlat(true);
+  inCool->SetImages(images);
+  inCool->SetBounds(0, 0, 100, 22);
+  inCool->SetEdgeBorders(0);
+  for (int i = 0; i < 3; ++i) {
+    TToolButton* button = form.Create<TToolButton>();
+    button->SetLeft(10000);
+    button->SetImageIndex(i);
+    button->SetParent(inCool);
+  }
+  TCoolBand& tools = cool->Bands().Add();
+  tools.SetControl(inCool);
+  TDateTimePicker* inBand = form.Create<TDateTimePicker>();
+  inBand->SetBounds(0, 0, 120, 22);
+  TCoolBand& address = cool->Bands().Add();
+  address.SetText(L"Date");
+  address.SetBreak(false);
+  address.SetControl(inBand);
+
+  TStatusBar* status = form.Create<TStatusBar>();
+  status->SetParent(&form);
+  gallery.emplace_back("statusbar", status);
+  const wchar_t* texts[] = {L"Ready", L"Centred", L""};
+  for (int i = 0; i < 3; ++i) {
+    TStatusPanel& panel = status->Panels().Add();
+    panel.SetText(texts[i]);
+    panel.SetWidth(i == 1 ? 200 : 120);
+  }
+  status->Panels().Items(1).SetAlignment(taCenter);
+  status->Panels().Items(2).SetStyle(psOwnerDraw);
+  status->OnDrawPanel = [](TCustomStatusBar& sender, TStatusPanel&, const RECT& rect) {
+    sender.Canvas().Brush().SetColor(clTeal);
+    sender.Canvas().FillRect({rect.left + 2, rect.top + 2, rect.left + 60, rect.bottom - 2});
+  };
   return gallery;
 }

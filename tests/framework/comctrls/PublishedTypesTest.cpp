@@ -4,9 +4,13 @@
 #include <memory>
 
 #include "ComCtrlsTesting.h"
+#include "framework/comctrls/CoolBar.h"
 #include "framework/comctrls/DateTimePicker.h"
 #include "framework/comctrls/HotKey.h"
+#include "framework/comctrls/ListView.h"
 #include "framework/comctrls/ProgressBar.h"
+#include "framework/comctrls/StatusBar.h"
+#include "framework/comctrls/TabControl.h"
 #include "framework/comctrls/ToolBar.h"
 #include "framework/comctrls/TrackBar.h"
 #include "framework/comctrls/TreeView.h"
@@ -60,6 +64,25 @@ TEST(PublishedTypesTest, EveryControlNamesItsAncestorsAndItsPropertyTypes) {
        {{"Style", "TToolButtonStyle"}, {"Grouped", "Boolean"}, {"AllowAllUp", "Boolean"}, {"Down", "Boolean"},
         {"Enabled", "Boolean"}, {"ImageIndex", "TImageIndex"}, {"Caption", "WideString"},
         {"MenuItem", "TMenuItem"}, {"DropdownMenu", "TPopupMenu"}}},
+      {Maker<TTabControl>(), "TCustomTabControl",
+       {{"Tabs", "TStrings"}, {"TabIndex", "Integer"}, {"TabPosition", "TTabPosition"}, {"MultiLine", "Boolean"},
+        {"Style", "TTabStyle"}, {"Images", "TCustomImageList"}}},
+      {Maker<TPageControl>(), "TCustomTabControl",
+       {{"ActivePage", "TTabSheet"}, {"TabPosition", "TTabPosition"}, {"MultiLine", "Boolean"}}},
+      {Maker<TTabSheet>(), "TWinControl",
+       {{"Caption", "WideString"}, {"TabVisible", "Boolean"}, {"PageIndex", "Integer"},
+        {"ImageIndex", "TImageIndex"}}},
+      {Maker<TStatusBar>(), "TCustomStatusBar",
+       {{"Panels", "TStatusPanels"}, {"SimplePanel", "Boolean"}, {"SimpleText", "WideString"},
+        {"SizeGrip", "Boolean"}, {"Color", "TColor"}, {"ParentColor", "Boolean"}}},
+      {Maker<TListView>(), "TCustomListView",
+       {{"Columns", "TListColumns"}, {"ViewStyle", "TViewStyle"}, {"LargeImages", "TCustomImageList"},
+        {"SmallImages", "TCustomImageList"}, {"RowSelect", "Boolean"}, {"GridLines", "Boolean"},
+        {"ReadOnly", "Boolean"}, {"MultiSelect", "Boolean"}, {"Checkboxes", "Boolean"},
+        {"BorderStyle", "TBorderStyle"}}},
+      {Maker<TCoolBar>(), "TToolWindow",
+       {{"Bands", "TCoolBands"}, {"FixedSize", "Boolean"}, {"FixedOrder", "Boolean"}, {"AutoSize", "Boolean"},
+        {"BandBorderStyle", "TBorderStyle"}, {"EdgeBorders", "TEdgeBorders"}, {"ShowText", "Boolean"}}},
   };
   TOwned<TComponent> owner = MakeComponent<TComponent>();
   for (const ClassCase& c : cases) {
@@ -67,6 +90,17 @@ TEST(PublishedTypesTest, EveryControlNamesItsAncestorsAndItsPropertyTypes) {
     EXPECT_TRUE(object->InheritsFrom(c.ancestor)) << object->ClassName() << " from " << c.ancestor;
     ExpectPublishedTypes(*object, c.types);
   }
+  // The collections' items.
+  TOwned<TStatusBar> status = MakeComponent<TStatusBar>();
+  ExpectPublishedTypes(status->Panels().Add(), {{"Text", "WideString"}, {"Width", "Integer"},
+                                                {"Alignment", "TAlignment"}, {"Style", "TStatusPanelStyle"},
+                                                {"Bevel", "TStatusPanelBevel"}});
+  TOwned<TListView> list = MakeComponent<TListView>();
+  ExpectPublishedTypes(list->Columns().Add(),
+                       {{"Caption", "WideString"}, {"Width", "TWidth"}, {"Alignment", "TAlignment"}});
+  TOwned<TCoolBar> cool = MakeComponent<TCoolBar>();
+  ExpectPublishedTypes(cool->Bands().Add(), {{"Control", "TWinControl"}, {"Text", "WideString"},
+                                             {"Width", "Integer"}, {"Break", "Boolean"}});
 }
 
 }  // namespace
