@@ -35,7 +35,6 @@ struct TFrameMetrics {
   int Title1Width = 0;       // the left piece
   int Title3Width = 0;       // the piece after the caption (five sections) or the right piece
   int RightPieceWidth = 0;   // the piece drawn flush right
-  int MinimizedTitleHeight = 0;
   bool FiveSections = false;  // the title has five sections (1 left, 2 caption, 3, 4 filler, 5 right)
 };
 
@@ -55,6 +54,7 @@ struct TFrameWindow {
   int MinSideFrame = 4;
   int MinBottomFrame = 4;
   int MenuBarHeight = 0;
+  bool ToolBarUnderMenu = false;  // a tool bar sits right under the menu bar
   bool ZoomedMdiChild = false;  // drawn without caption; its main form shows it
 };
 
@@ -76,12 +76,16 @@ struct TFrameButton {
   int Frame = 0;
 };
 
-// One piece of the title bar: Source of a skin bitmap (the whole bitmap
-// when Source is empty) drawn into Dest, stretched when the sizes differ.
+// One piece of the title bar: the columns SourceLeft..SourceRight of a
+// skin picture (SourceRight -1: up to its right edge) drawn into the
+// columns Left..Right from the top, stretched across when the widths
+// differ. A piece keeps its own height, except with FillHeight, where it is
+// stretched down to the bottom of the title bitmap.
 struct TTitlePiece {
   TSkin2BitmapKey Key = SKIN2_TITLEBAR1;
-  RECT Dest{};
-  RECT Source{};
+  int Left = 0, Right = 0;
+  int SourceLeft = 0, SourceRight = -1;
+  bool FillHeight = false;
 };
 
 class TFrameGeometry {
@@ -101,7 +105,7 @@ class TFrameGeometry {
   // The client area in window coordinates.
   RECT ClientRect() const noexcept;
   // Height of the off-screen caption bar: the higher of the skin's and the
-  // platform's caption.
+  // platform's caption; an iconic window is all caption bar.
   int TitleBitmapHeight() const noexcept;
 
   // Attributes: the caption bar
@@ -119,7 +123,7 @@ class TFrameGeometry {
   std::vector<TTitlePiece> TitlePieces(int textWidth) const;
   // The icon's square (empty without an icon).
   RECT IconRect() const noexcept;
-  // y of the icon and the buttons.
+  // y of the title buttons.
   int ButtonTop() const noexcept;
   // The drawn buttons from right to left: close, maximize/restore,
   // minimize, help (those the window has).

@@ -72,7 +72,7 @@ class TFramePainter {
   void PresentGaps(HDC target, const TFrameGeometry& g, const TFrameSkin& skin);
   // The bitmap that reaches the screen: composed over the form colour
   // when it carries transparent pixels.
-  const TBitmap& Flattened(const TBitmap& composed, TBitmap& back, bool needsRegion, const TFrameSkin& skin);
+  TBitmap& Flattened(TBitmap& composed, TBitmap& back, bool needsRegion, const TFrameSkin& skin);
 
   TBitmap title_;
   TBitmap titleBack_;

@@ -75,8 +75,9 @@ class TqelSkinWindow : public TComponent {
   int TitleHeight() const noexcept;
   int WindowWidth() const noexcept;
   int WindowHeight() const noexcept;
-  // The frame as it is laid out now.
+  // The frame as it is laid out now, or at another window size.
   TFrameGeometry Geometry() const;
+  TFrameGeometry GeometryOfSize(int width, int height) const;
   // The composed caption bar and bottom border of the last paint.
   const TFramePainter& Painter() const noexcept { return painter_; }
   // What the system menu offers: the buttons this frame shows.
@@ -170,6 +171,8 @@ class TqelSkinWindow : public TComponent {
   void RedrawFrame();
   // Makes a zoomed window fill its monitor's work area exactly.
   void FitZoomedToWorkArea();
+  // Gives the window its plain rectangular shape back.
+  void ClearRegion();
 
   // Measured before skinning.
   int unskinnedClientWidth_ = 0;
@@ -204,11 +207,12 @@ class TqelSkinWindow : public TComponent {
   void AfterGetMinMaxInfo(TMessage& m);
   void AfterPrint(TMessage& m);
   void AfterSize(TMessage& m);
+  void NCMouseLeave(TMessage& m);
 
   // The previous procedure with the platform's own non-client painting
   // held back for this one message.
   void CallPreviousUnpainted(TMessage& m);
-  TFramePaintState PaintState() const;
+  TFramePaintState PaintState(const TFrameGeometry& geometry) const;
   POINT CursorInWindow() const noexcept;
   void ApplyPaintResult(const TFramePaintResult& result) noexcept;
   void PostCommand(WPARAM command);
@@ -224,6 +228,7 @@ class TqelSkinWindow : public TComponent {
   std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 
   bool createdByHook_;
+  bool skinRequested_ = false;  // what the engine asked for last
   bool skinApplied_ = false;
   bool skinEnabled_ = true;
   bool initialized_ = false;
@@ -234,5 +239,8 @@ class TqelSkinWindow : public TComponent {
   bool holdsAnimatedChild_ = false;
   bool regionSet_ = false;
   TqelTitleButton hot_ = tbNone;
+  TqelTitleButton pressed_ = tbNone;  // the button the left button went down on
+  bool trackingLeave_ = false;        // WM_NCMOUSELEAVE asked for
+  RECT proposed_{};                   // the window rectangle WM_NCCALCSIZE proposes
   TFramePaintResult shown_;
 };
