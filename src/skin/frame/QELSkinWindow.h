@@ -173,6 +173,11 @@ class TqelSkinWindow : public TComponent {
   void FitZoomedToWorkArea();
   // Gives the window its plain rectangular shape back.
   void ClearRegion();
+  // The window lost its region by itself (it was re-created).
+  void ForgetRegion() noexcept {
+    regionRects_.clear();
+    regionSet_ = false;
+  }
 
   // Measured before skinning.
   int unskinnedClientWidth_ = 0;

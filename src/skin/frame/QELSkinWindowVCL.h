@@ -60,6 +60,10 @@ class TqelSkinWindowVCL : public TqelSkinWindow {
   void ApplySkin();
   void RemoveSkin();
   void ClearSysMenuStyle();
+  // Moves the form's controls down by dy (up when negative) for the menu
+  // bar: those anchored to the bottom stay, those anchored top and bottom
+  // shrink.
+  void MoveControls(int dy);
   // Post-handlers.
   void AfterShow(TMessage& m);
   void AfterSize(TMessage& m);
@@ -69,6 +73,9 @@ class TqelSkinWindowVCL : public TqelSkinWindow {
   TCustomForm* form_ = nullptr;
   std::unique_ptr<THookLink> link_;
   TColor colorBefore_ = clBtnFace;
+  bool colorSaved_ = false;
+  bool hadSysMenu_ = false;
+  int controlsMoved_ = 0;  // by how much the controls went down
   bool applying_ = false;
   bool ownSizeChange_ = false;
   bool minWidthSet_ = false;

@@ -38,6 +38,12 @@ class TqelSkinWindowWnd : public TqelSkinWindow {
   void Detach() override;
 
  private:
+  // Every message of the window: its end here, the rest to the frame.
+  void Hooked(TMessage& message);
+  void WindowDestroyed(TMessage& message);
+  // Resizes the window (same top-left) so that its client area gets this
+  // size with the frame it has now.
+  void ResizeForClient(int clientWidth, int clientHeight);
   void FindInnerDialog();
   void InnerProcedure(TMessage& message);
   // The dialog colours: the skin's form brush, transparent text.
@@ -48,6 +54,7 @@ class TqelSkinWindowWnd : public TqelSkinWindow {
   std::unique_ptr<TWindowSubclass> subclass_;
   std::unique_ptr<TWindowSubclass> innerSubclass_;
   HWND inner_ = nullptr;
+  HMENU menu_ = nullptr;  // taken off while the skin is applied
   LONG_PTR styleBefore_ = 0;
   LONG_PTR styleAtErase_ = 0;
   bool styleAtEraseCaptured_ = false;

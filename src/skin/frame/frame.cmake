@@ -5,4 +5,6 @@ target_sources(skin_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/FrameSkin.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FramePainter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinWindow.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/QELSkinWindowProc.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinWindowProc.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinWindowVCL.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinWindowWnd.cpp)
