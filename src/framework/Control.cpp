@@ -19,6 +19,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 }
 
 TControl::~TControl() {
+  for (THookLink* link : hookLinks_) link->control_ = nullptr;
   font_.OnChange = nullptr;
   if (g_mouseControl == this) g_mouseControl = nullptr;
   if (g_captureControl == this) g_captureControl = nullptr;
@@ -34,6 +35,51 @@ void TControl::BeforeDestruction() {
 }
 
 // ---- Messages ------------------------------------------------------------
+
+void TControl::InsertHookLink(THookLink& link) {
+  // The first link puts the dispatcher in WindowProc's place and keeps the
+  // handler it replaces. While the dispatcher is somewhere in the chain (a
+  // handler set directly on top of it saved it), later links just join it.
+  if (!unhookedProc_) {
+    unhookedProc_ = WindowProc;
+    WindowProc = TWndMethod::Bind<&TControl::DispatchHookLinks>(this);
+  }
+  hookLinks_.push_back(&link);
+}
+
+void TControl::RemoveHookLink(THookLink& link) noexcept {
+  std::erase(hookLinks_, &link);
+  if (hookLinks_.empty()) RetireDispatcher();
+}
+
+// Without links the dispatcher gives WindowProc back, unless a handler set
+// directly on top of it still forwards to it; then it stays and forwards.
+void TControl::RetireDispatcher() noexcept {
+  if (WindowProc != TWndMethod::Bind<&TControl::DispatchHookLinks>(this)) return;
+  WindowProc = std::exchange(unhookedProc_, TWndMethod());
+}
+
+void TControl::DispatchHookLinks(TMessage& message) {
+  if (hookLinks_.empty()) {
+    const TWndMethod below = unhookedProc_;
+    RetireDispatcher();
+    below(message);
+    return;
+  }
+  const TWndMethod top = hookLinks_.back()->handler_;
+  top(message);
+}
+
+void TControl::CallBelowHookLink(const THookLink& link, TMessage& message) {
+  TWndMethod next = unhookedProc_;
+  for (size_t i = hookLinks_.size(); i-- > 1;) {
+    if (hookLinks_[i] == &link) {
+      next = hookLinks_[i - 1]->handler_;
+      break;
+    }
+  }
+  next(message);
+}
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
   TMessage message{msg, wParam, lParam, 0};

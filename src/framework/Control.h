@@ -3,12 +3,12 @@
 // font, caption, cursor) and a message stream.
 //
 // Every message a control receives, from the platform or from Perform,
-// passes through its WindowProc, a replaceable TWndMethod whose default
-// calls the virtual WndProc. WndProc is one switch that hands each message
-// to a small named handler and everything else to DefaultHandler (the
-// platform's window procedure for windowed controls). A hook saves
-// WindowProc, installs its own and forwards to the saved one; restoring the
-// saved value unhooks.
+// passes through its WindowProc, a TWndMethod whose default calls the
+// virtual WndProc. WndProc is one switch that hands each message to a small
+// named handler and everything else to DefaultHandler (the platform's
+// window procedure for windowed controls). Hooks attach a THookLink
+// (framework/HookLink.h), which the control keeps in a chain that links
+// leave in any order.
 //
 // Controls without a window (TGraphicControl) are painted by their parent
 // and receive their mouse messages from it, with coordinates translated to
@@ -17,8 +17,10 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/Component.h"
+#include "framework/HookLink.h"
 #include "framework/Messages.h"
 #include "framework/Types.h"
 #include "graphics/Color.h"
@@ -128,7 +130,8 @@ class TControl : public TComponent {
   // control); null releases the capture.
   static void SetCaptureControl(TControl* control);
 
-  // The message handler; see the top of this file.
+  // The message handler; see the top of this file. Hook it with a
+  // THookLink rather than by replacing it.
   TWndMethod WindowProc;
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
 
@@ -212,6 +215,12 @@ class TControl : public TComponent {
 
  private:
   friend class TWinControl;
+  friend class THookLink;
+  void InsertHookLink(THookLink& link);
+  void RemoveHookLink(THookLink& link) noexcept;
+  void CallBelowHookLink(const THookLink& link, TMessage& message);
+  void DispatchHookLinks(TMessage& message);
+  void RetireDispatcher() noexcept;
 
   // Message handlers
   void WMMouseDown(TMessage& message, TMouseButton button, bool doubleClick);
@@ -261,4 +270,7 @@ class TControl : public TComponent {
   std::wstring text_;
   TCursor cursor_ = crDefault;
   std::wstring hint_;
+  // Hook links, bottom first, and the handler below the bottom one.
+  std::vector<THookLink*> hookLinks_;
+  TWndMethod unhookedProc_;
 };

@@ -413,16 +413,14 @@ void TMainMenu::AttachTo(TWinControl* window) {
   if (!window) return;
   window_ = window;
   FreeNotification(window);
-  saved_ = window->WindowProc;
-  window->WindowProc = TWndMethod::Bind<&TMainMenu::HookProc>(this);
+  hook_.Attach(*window, TWndMethod::Bind<&TMainMenu::HookProc>(this));
   ::SetMenu(window->Handle(), Handle());
 }
 
 void TMainMenu::Detach() noexcept {
   if (!window_) return;
   TWinControl* window = std::exchange(window_, nullptr);
-  if (window->WindowProc == TWndMethod::Bind<&TMainMenu::HookProc>(this)) window->WindowProc = saved_;
-  saved_ = TWndMethod();
+  hook_.Detach();
   if (window->HandleAllocated()) ::SetMenu(window->Handle(), nullptr);
   RemoveFreeNotification(window);
 }
@@ -432,7 +430,7 @@ void TMainMenu::Notification(TComponent* component, TOperation operation) {
   if (operation == opRemove && component == window_) {
     // The window is going: its procedure and menu go with it.
     window_ = nullptr;
-    saved_ = TWndMethod();
+    hook_.Detach();
   }
 }
 
@@ -450,11 +448,11 @@ void TMainMenu::HandleRebuilt(HMENU menu) {
 void TMainMenu::HookProc(TMessage& message) {
   if (DispatchMenuMessage(message)) return;
   if (message.Msg == WM_NCCREATE || message.Msg == WM_CREATE) {
-    saved_(message);
+    hook_.CallNext(message);
     if (message.Msg == WM_CREATE && window_) ::SetMenu(window_->Handle(), Handle());
     return;
   }
-  saved_(message);
+  hook_.CallNext(message);
 }
 
 // TPopupMenu

@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "framework/Component.h"
+#include "framework/HookLink.h"
 #include "framework/Messages.h"
 #include "framework/Types.h"
 #include "graphics/Bitmap.h"
@@ -249,7 +250,7 @@ class TMainMenu : public TMenu {
   void Detach() noexcept;
 
   TWinControl* window_ = nullptr;
-  TWndMethod saved_;
+  THookLink hook_;
 };
 
 // A menu shown at a point. Popup runs until the user picks an item or

@@ -106,13 +106,8 @@ struct TMessage {
 
 // A control's message handler as a value: an object pointer and a function
 // that calls one of its methods. Copyable, comparable and safe to replace
-// while it runs, so a hook can save the current handler, install its own,
-// forward to the saved one and later put it back:
-//
-//   saved_ = control->WindowProc;
-//   control->WindowProc = TWndMethod::Bind<&TMyHook::HookProc>(this);
-//   ...
-//   control->WindowProc = saved_;
+// while it runs. Hooks put theirs into a control's chain with a THookLink
+// (framework/HookLink.h), raw windows' with a TWindowSubclass.
 class TWndMethod {
  public:
   TWndMethod() noexcept = default;

@@ -29,22 +29,17 @@ inline void Pump() {
   PumpUntil([] { return false; }, 50);
 }
 
-// Hooks a control's WindowProc the way a skinning component does: keeps the
-// previous handler, records every message, forwards it (unless told to
-// drop it) and puts the previous handler back on Unhook.
+// Hooks a control's WindowProc the way a skinning component does, with a
+// hook link: records every message, forwards it (unless told to drop it)
+// and leaves the chain on Unhook.
 class TRecordingHook {
  public:
-  explicit TRecordingHook(TControl& control) : control_(&control), saved_(control.WindowProc) {
-    control.WindowProc = TWndMethod::Bind<&TRecordingHook::Hooked>(this);
-  }
-  ~TRecordingHook() { Unhook(); }
+  explicit TRecordingHook(TControl& control)
+      : link_(control, TWndMethod::Bind<&TRecordingHook::Hooked>(this)) {}
   TRecordingHook(const TRecordingHook&) = delete;
   TRecordingHook& operator=(const TRecordingHook&) = delete;
 
-  void Unhook() {
-    if (control_) control_->WindowProc = saved_;
-    control_ = nullptr;
-  }
+  void Unhook() { link_.Detach(); }
   int Count(UINT msg) const {
     int n = 0;
     for (const TMessage& m : messages) n += m.Msg == msg;
@@ -63,11 +58,10 @@ class TRecordingHook {
   void Hooked(TMessage& m) {
     messages.push_back(m);
     if (m.Msg == drop && drop != 0) return;
-    saved_(m);
+    link_.CallNext(m);
   }
 
-  TControl* control_;
-  TWndMethod saved_;
+  THookLink link_;
 };
 
 class FrameworkTest : public ::testing::Test {
