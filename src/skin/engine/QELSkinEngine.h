@@ -215,7 +215,6 @@ class TqelSkinEngine : public TComponent {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
-  struct THookState;
   void SetSysMenuText(int slot, std::wstring_view text);
   void BuildSystemMenu();
   void SystemMenuPopup(TObject& sender);
