@@ -266,6 +266,8 @@ void TqelSkinWindow::AfterNCLButtonUp(TMessage& m) {
 void TqelSkinWindow::AfterNCRButtonDown(TMessage& m) {
   PaintFrame();
   m.Result = 0;
+  // The platform took the capture for its own caption menu.
+  if (::GetCapture() == Handle()) ::ReleaseCapture();
   if (m.WParam == HTCAPTION && (hot_ == tbNone || hot_ == tbIcon)) ShowSystemMenuAt(PointOf(m.LParam));
 }
 

@@ -108,6 +108,7 @@ TEST_F(FrameTest, OptedOutFormsPassThroughAndHooksLeaveInAnyOrder) {
 
   // Hooks below and above the frame's link go in any order; the frame and
   // the form keep working in between.
+  ::SetCursorPos(0, 1000);
   TTestForm* form = MakeForm(bsSizeable);
   HWND h = form->Handle();
   engine().UnskinWindow(h);
@@ -190,7 +191,9 @@ TEST_F(FrameTest, SystemMenuOpensFromTheKeyboardAndTheCaption) {
 }
 
 TEST_F(FrameTest, RawDialogKeepsItsClientSizeAndEndsWithItsWindow) {
-  // A standard dialog with one static text.
+  // A standard dialog, skinned here rather than by the engine's hook.
+  engine().SetSkinDialogs(false);
+  static_assert(sizeof(DLGTEMPLATE) == 18);
   struct {
     DLGTEMPLATE t;
     WORD menu, cls, title;

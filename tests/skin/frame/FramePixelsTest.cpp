@@ -92,6 +92,15 @@ TEST_F(FrameTest, CaptionBarBordersAndTheCloseButtonAreTheSkinsPictures) {
   KeepCapture(c, "sizeable_inactive");
   EXPECT_EQ(CountColor(c, text, active), 0);
   EXPECT_GT(CountColor(c, text, ColorToRGB(inactive)), 5);
+
+  // A caption too long for the bar ends in "..." well before the buttons.
+  TTestForm* wide = MakeForm(bsSizeable, 300, 200, L"A caption far too long to fit in the title bar of this window");
+  ::SendMessageW(wide->Handle(), WM_NCACTIVATE, TRUE, 0);
+  c = CaptureWindow(wide->Handle());
+  KeepCapture(c, "long_caption");
+  const int maxWidth = FrameOf(wide)->Geometry().CaptionMaxWidth();
+  EXPECT_GT(CountColor(c, {41, 9, 41 + maxWidth, 25}, active), 20);
+  EXPECT_EQ(CountColor(c, {41 + maxWidth, 9, 235, 25}, active), 0);
 }
 
 TEST_F(FrameTest, IconicWindowShowsTheMinimizedTitleAndARestoreButton) {
