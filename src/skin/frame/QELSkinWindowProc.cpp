@@ -86,6 +86,11 @@ void TqelSkinWindow::WindowProcedure(TMessage& m) {
     case WM_GETMINMAXINFO: AfterGetMinMaxInfo(m); break;
     case WM_PRINT: AfterPrint(m); break;
     case WM_SIZE: AfterSize(m); break;
+    case WM_SETTINGCHANGE:
+      // The caption font may have changed.
+      painter_.RefreshFont();
+      PaintFrame();
+      break;
     case QM_ISACTIVE: m.Result = windowActive_ ? 1 : 2; break;
     case QM_MDIFRAMEREPAINT:
       if (IsMdiForm()) PaintFrame();
