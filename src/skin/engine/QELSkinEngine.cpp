@@ -2,13 +2,10 @@
 // component notifications.
 #include "engine/QELSkinEngine.h"
 
-#include "AnsiText.h"
 #include "QELSkinUtilsBitmap.h"
-#include "engine/QELSkinCollection.h"
-#include "engine/QELSkinGlobals.h"
 #include "engine/QELSkinHook.h"
+#include "frame/QELSkinWindow.h"
 #include "framework/Form.h"
-#include "framework/Strings.h"
 
 namespace {
 
@@ -25,9 +22,6 @@ TqelSkinEngine::TqelSkinEngine(TComponent* owner) : TComponent(owner) {
   if (HasEngine(*owner)) throw Exception("One form can only catch one TqelSkinEngine!");
   reader_ = std::make_unique<TqelSkinReader>();
   reader_->OnSkinLoaded = EventOf(this, &TqelSkinEngine::SkinChangedHandler);
-  additional_ = std::make_unique<TqelSkinCollection>(this);
-  autoSkinNames_ = std::make_unique<TStringList>();
-  autoSkinNames_->OnChange = EventOf(this, &TqelSkinEngine::AutoSkinNamesChanged);
   values_.InactiveTitleFontColor = static_cast<TColor>(::GetSysColor(COLOR_INACTIVECAPTION));
   BuildSystemMenu();
   if (!Designing()) installedHook_ = TqelSkinHook::Install(*this);
@@ -62,9 +56,7 @@ std::vector<TPropInfo> TqelSkinEngine::PublishedProperties() {
       BoolProp<E>("BuiltIn", &E::BuiltIn, &E::SetBuiltIn),
       BoolProp<E>("SkinDialogs", &E::SkinDialogs, &E::SetSkinDialogs),
       BoolProp<E>("SkinAllForms", &E::SkinAllForms, &E::SetSkinAllForms),
-      ObjProp<E>("AdditionalBuiltInSkins", "TqelSkinCollection", &E::AdditionalBuiltInSkins),
       BoolProp<E>("NoChangeButtonsFontColor", &E::NoChangeButtonsFontColor, &E::SetNoChangeButtonsFontColor),
-      ObjProp<E>("AutoSkinWndClassNames", "TStrings", &E::AutoSkinWndClassNames),
   };
 }
 
@@ -93,17 +85,32 @@ bool TqelSkinEngine::GetSkinBitmap(TSkin2BitmapKey key, TBitmap& dest, int index
   return true;
 }
 
+namespace {
+bool (*g_highContrastProbe)() = nullptr;
+}  // namespace
+
+bool TqelSkinEngine::HighContrast() noexcept {
+  if (g_highContrastProbe) return g_highContrastProbe();
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof(contrast);
+  return ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+void TqelSkinEngine::SetHighContrastProbe(bool (*probe)()) noexcept { g_highContrastProbe = probe; }
+
+void TqelSkinEngine::SystemSettingsChanged() {
+  if (Designing()) return;
+  const bool on = active_ && !HighContrast();
+  for (size_t i = 0; i < windows_.size(); ++i) windows_[i]->SetSkinActive(on);
+}
+
 TqelSkinEngine* TqelSkinEngine::HookingEngine() noexcept { return TqelSkinHook::Engine(); }
 
 void TqelSkinEngine::Loaded() {
   TComponent::Loaded();
   if (!Designing())
     if (auto* form = dynamic_cast<TCustomForm*>(Owner())) SkinForm(*form);
-  AutoSkinNamesChanged(*this);
-}
-
-void TqelSkinEngine::AutoSkinNamesChanged(TObject&) {
-  for (int i = 0; i < autoSkinNames_->Count(); ++i) AddAutoSkinClassName(FromAnsi(autoSkinNames_->Strings(i)));
 }
 
 void TqelSkinEngine::Notification(TComponent* component, TOperation operation) {

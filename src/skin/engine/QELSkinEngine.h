@@ -38,8 +38,6 @@
 #include "graphics/GdiObjects.h"
 
 class TCustomForm;
-class TStrings;
-class TqelSkinCollection;
 class TqelSkinWindow;  // frame/QELSkinWindow.h
 
 // Values cached from the skin at every skin change; read by frames and
@@ -128,11 +126,8 @@ class TqelSkinEngine : public TComponent {
   // the owner (False).
   bool SkinAllForms() const noexcept { return skinAllForms_; }
   void SetSkinAllForms(bool skinAll);
-  TqelSkinCollection& AdditionalBuiltInSkins() noexcept { return *additional_; }
   bool NoChangeButtonsFontColor() const noexcept { return noChangeButtonsFontColor_; }
   void SetNoChangeButtonsFontColor(bool keep) noexcept { noChangeButtonsFontColor_ = keep; }
-  // Extra window class names skinned when activated.
-  TStrings& AutoSkinWndClassNames() noexcept { return *autoSkinNames_; }
   // At the start and the end of every skin change.
   TNotifyEvent OnSkinChanging;
   TNotifyEvent OnSkinChanged;
@@ -147,8 +142,17 @@ class TqelSkinEngine : public TComponent {
   bool StoresSkinData() const;
 
   // ---- For frames and painters ---------------------------------------
-  // Active and Ready and not designing.
-  bool SkinIsActive() const noexcept { return active_ && Ready() && !Designing(); }
+  // Active and Ready, not designing, and the system not in high contrast
+  // (then windows keep the platform's look).
+  bool SkinIsActive() const noexcept { return active_ && Ready() && !Designing() && !HighContrast(); }
+  // Whether the system runs in high contrast; tests replace the probe
+  // (null: the platform's answer).
+  static bool HighContrast() noexcept;
+  static void SetHighContrastProbe(bool (*probe)()) noexcept;
+  // The system's colours or settings changed (a frame heard
+  // WM_SYSCOLORCHANGE or WM_SETTINGCHANGE): every frame switches to what
+  // SkinIsActive says now.
+  void SystemSettingsChanged();
   const TqelSkinValues& Values() const noexcept { return values_; }
   TqelSkinReader& SkinReader() noexcept { return *reader_; }
   TqelSkinScrollBtnRes& ScrollBtnRes() noexcept { return scrollBtnRes_; }
@@ -229,7 +233,6 @@ class TqelSkinEngine : public TComponent {
   bool FormMaySkin(TCustomForm& form) const;
   TComponent* FrameOwnerFor(TCustomForm* form) const noexcept;
   void DropWindow(TqelSkinWindow* window);
-  void AutoSkinNamesChanged(TObject& sender);
 
   bool active_ = false;
   std::string password_;
@@ -246,8 +249,6 @@ class TqelSkinEngine : public TComponent {
   TqelSkinScrollBtnRes scrollBtnRes_;
   TqelSkinProgressBarRes progressBarRes_;
   TqelSkinTabRes tabRes_;
-  std::unique_ptr<TqelSkinCollection> additional_;
-  std::unique_ptr<TStrings> autoSkinNames_;
   TOwned<TPopupMenu> systemMenu_;
   TqelSkinWindow* systemMenuWindow_ = nullptr;
   UniqueBrush formBrush_;
