@@ -199,6 +199,7 @@ class TqelSkinWindow : public TComponent {
   bool CtlColorDlg(TMessage& m);
   bool SysCommand(TMessage& m);
   bool SetTextOrIcon(TMessage& m);
+  bool NCRButtonDown(TMessage& m);
   bool RightClickUp(TMessage& m);
   bool ContextMenu(TMessage& m);
   // Handlers after the previous procedure.
@@ -206,7 +207,6 @@ class TqelSkinWindow : public TComponent {
   void AfterNCCalcSize(TMessage& m);
   void AfterNCMouseMove(TMessage& m);
   void AfterNCLButtonUp(TMessage& m);
-  void AfterNCRButtonDown(TMessage& m);
   void AfterTextChanged(TMessage& m);
   void AfterNCHitTest(TMessage& m);
   void AfterGetMinMaxInfo(TMessage& m);

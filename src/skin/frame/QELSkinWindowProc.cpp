@@ -41,6 +41,7 @@ void TqelSkinWindow::WindowProcedure(TMessage& m) {
     case WM_NCACTIVATE: stop = NCActivate(m); break;
     case WM_NCLBUTTONDOWN: stop = NCLButtonDown(m); break;
     case WM_NCLBUTTONDBLCLK: stop = NCLButtonDblClk(m); break;
+    case WM_NCRBUTTONDOWN: stop = NCRButtonDown(m); break;
     case WM_NCRBUTTONUP: stop = RightClickUp(m); break;
     case WM_CONTEXTMENU: stop = ContextMenu(m); break;
     case WM_CTLCOLORDLG: stop = CtlColorDlg(m); break;
@@ -80,7 +81,6 @@ void TqelSkinWindow::WindowProcedure(TMessage& m) {
       if (pressed_ == tbNone) buttonDown_ = false;
       break;
     case WM_NCLBUTTONUP: AfterNCLButtonUp(m); break;
-    case WM_NCRBUTTONDOWN: AfterNCRButtonDown(m); break;
     case CM_TEXTCHANGED: AfterTextChanged(m); break;
     case WM_NCHITTEST: AfterNCHitTest(m); break;
     case WM_GETMINMAXINFO: AfterGetMinMaxInfo(m); break;
@@ -268,12 +268,14 @@ void TqelSkinWindow::AfterNCLButtonUp(TMessage& m) {
   }
 }
 
-void TqelSkinWindow::AfterNCRButtonDown(TMessage& m) {
+bool TqelSkinWindow::NCRButtonDown(TMessage& m) {
+  // On the caption the platform would track the button itself and open its
+  // own system menu: the skinned one opens instead.
+  if (m.WParam != HTCAPTION) return false;
   PaintFrame();
   m.Result = 0;
-  // The platform took the capture for its own caption menu.
-  if (::GetCapture() == Handle()) ::ReleaseCapture();
-  if (m.WParam == HTCAPTION && (hot_ == tbNone || hot_ == tbIcon)) ShowSystemMenuAt(PointOf(m.LParam));
+  if (hot_ == tbNone || hot_ == tbIcon) ShowSystemMenuAt(PointOf(m.LParam));
+  return true;
 }
 
 void TqelSkinWindow::AfterTextChanged(TMessage&) {

@@ -40,18 +40,25 @@ struct TMenuWatch {
 
 }  // namespace
 
+// The middle of the n-th title button from the right (0: close).
+static POINT ButtonPoint(HWND h, int n) {
+  RECT r{};
+  ::GetWindowRect(h, &r);
+  return POINT{r.right - r.left - 16 - 20 * n, 18};
+}
+
 TEST_F(FrameTest, TitleButtonsAndDoubleClicksPostTheirCommands) {
   TTestForm* sizeable = MakeForm(bsSizeable);
   HWND h = sizeable->Handle();
   // Each button posts (never sends) its command, on release over the
   // button it was pressed on.
   TRecordingHook seen(*sizeable);
-  EXPECT_EQ(ClickFrame(h, {284, 18}), static_cast<WPARAM>(SC_CLOSE));
-  EXPECT_EQ(ClickFrame(h, {264, 18}), static_cast<WPARAM>(SC_MAXIMIZE));
-  EXPECT_EQ(ClickFrame(h, {244, 18}), static_cast<WPARAM>(SC_MINIMIZE));
+  EXPECT_EQ(ClickFrame(h, ButtonPoint(h, 0)), static_cast<WPARAM>(SC_CLOSE));
+  EXPECT_EQ(ClickFrame(h, ButtonPoint(h, 1)), static_cast<WPARAM>(SC_MAXIMIZE));
+  EXPECT_EQ(ClickFrame(h, ButtonPoint(h, 2)), static_cast<WPARAM>(SC_MINIMIZE));
   EXPECT_EQ(seen.Count(WM_SYSCOMMAND), 0) << "commands are posted";
-  NcButton(h, WM_NCLBUTTONDOWN, {284, 18});
-  NcButton(h, WM_NCLBUTTONUP, {264, 18});
+  NcButton(h, WM_NCLBUTTONDOWN, ButtonPoint(h, 0));
+  NcButton(h, WM_NCLBUTTONUP, ButtonPoint(h, 1));
   EXPECT_EQ(TakePostedSysCommand(h), 0u) << "released over another button";
   seen.Unhook();
 
@@ -73,11 +80,13 @@ TEST_F(FrameTest, TitleButtonsAndDoubleClicksPostTheirCommands) {
   NcButton(h, WM_NCLBUTTONDBLCLK, {25, 14});
   EXPECT_EQ(TakePostedSysCommand(h), static_cast<WPARAM>(SC_CLOSE));
 
-  // A dialog has only the close button; double-clicking its caption does
-  // nothing, and the system menu offers close alone.
+  // A dialog has only the close button (where a maximize button would be
+  // is its caption); double-clicking its caption does nothing, and the
+  // system menu offers close alone.
   TTestForm* dialog = MakeForm(bsDialog);
   HWND d = dialog->Handle();
-  EXPECT_EQ(ClickFrame(d, {264, 18}), 0u);
+  EXPECT_EQ(FrameOf(dialog)->Geometry().ButtonAt(ButtonPoint(d, 1)), tbNone);
+  EXPECT_EQ(ClickFrame(d, ButtonPoint(d, 0)), static_cast<WPARAM>(SC_CLOSE));
   NcButton(d, WM_NCLBUTTONDBLCLK, {150, 18});
   EXPECT_EQ(TakePostedSysCommand(d), 0u);
   TqelSkinWindow* frame = FrameOf(dialog);
@@ -127,7 +136,7 @@ TEST_F(FrameTest, OptedOutFormsPassThroughAndHooksLeaveInAnyOrder) {
   high.link.Attach(*form, TWndMethod::Bind<&TCounter::Hooked>(&high));
   RECT r{};
   ::GetWindowRect(h, &r);
-  const LPARAM onClose = MAKELPARAM(r.left + 284, r.top + 18);
+  const LPARAM onClose = MAKELPARAM(r.right - 16, r.top + 18);
   const LPARAM onTopEdge = MAKELPARAM(r.left + 150, r.top + 2);
   EXPECT_EQ(::SendMessageW(h, WM_NCHITTEST, 0, onClose), HTCAPTION);
   low.link.Detach();
@@ -151,7 +160,7 @@ TEST_F(FrameTest, ThePlatformsCaptionNeverShowsThrough) {
     const TBitmap mine = CaptureWindow(h);
     int wrong = 0;
     for (int y = 6; y < 31; ++y)  // below the cut corners
-      for (int x = 0; x < 300; ++x) wrong += Px(screen, x, y) != Px(mine, x, y);
+      for (int x = 0; x < screen.Width(); ++x) wrong += Px(screen, x, y) != Px(mine, x, y);
     EXPECT_EQ(wrong, 0) << what;
   };
   ::UpdateWindow(h);

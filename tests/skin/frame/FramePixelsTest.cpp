@@ -49,36 +49,40 @@ TEST_F(FrameTest, CaptionBarBordersAndTheCloseButtonAreTheSkinsPictures) {
   ::SetCursorPos(0, 1000);  // away from the window
   TBitmap c = CaptureWindow(h);
   KeepCapture(c, "sizeable_active");
+  // The window keeps its client size: its width follows the skin's borders.
+  const int W = c.Width(), H = c.Height();
+  const RECT close{W - 25, 9, W - 7, 27};
+  const POINT onClose{W - 16, 18};
   // Five sections: left piece (without the icon's square), the caption's end
   // piece 2 px after the text, the filler, the right piece.
   const int t3Left = 41 + CaptionWidth(L"Frame") + 2;
   EXPECT_EQ(CountDifferent(c, {0, 0, 21, 31}, t1, {0, 0, 21, 31}, key, formColor), 0) << "left piece";
   EXPECT_EQ(CountDifferent(c, {21, 0, 31, 9}, t1, {21, 0, 31, 9}, key, formColor), 0) << "left piece";
   EXPECT_EQ(CountDifferent(c, {t3Left, 0, t3Left + 17, 31}, t3, {0, 0, 17, 31}, key, formColor), 0) << "end piece";
-  EXPECT_EQ(DifferentAroundButtons(c, t3Left + 17, 286, t4, key, formColor), 0) << "filler";
-  EXPECT_EQ(DifferentAroundButtons(c, 286, 300, t5, key, formColor), 0) << "right piece";
-  EXPECT_EQ(CountDifferent(c, {275, 9, 293, 27}, buttons, frame(16)), 0) << "close, normal";
-  EXPECT_EQ(CountDifferent(c, {255, 9, 273, 27}, buttons, frame(7)), 0) << "maximize, normal";
-  EXPECT_EQ(CountDifferent(c, {235, 9, 253, 27}, buttons, frame(13)), 0) << "minimize, normal";
-  EXPECT_EQ(CountDifferent(c, {0, 31, 5, 195}, left, {0, 0, 5, left.Height()}), 0) << "left border";
-  EXPECT_EQ(CountDifferent(c, {295, 31, 300, 195}, right, {0, 0, 5, right.Height()}), 0) << "right border";
-  EXPECT_EQ(CountDifferent(c, {0, 195, 300, 200}, bottom, {0, 0, bottom.Width(), 5}), 0) << "bottom border";
+  EXPECT_EQ(DifferentAroundButtons(c, t3Left + 17, W - 14, t4, key, formColor), 0) << "filler";
+  EXPECT_EQ(DifferentAroundButtons(c, W - 14, W, t5, key, formColor), 0) << "right piece";
+  EXPECT_EQ(CountDifferent(c, close, buttons, frame(16)), 0) << "close, normal";
+  EXPECT_EQ(CountDifferent(c, {W - 45, 9, W - 27, 27}, buttons, frame(7)), 0) << "maximize, normal";
+  EXPECT_EQ(CountDifferent(c, {W - 65, 9, W - 47, 27}, buttons, frame(13)), 0) << "minimize, normal";
+  EXPECT_EQ(CountDifferent(c, {0, 31, 5, H - 5}, left, {0, 0, 5, left.Height()}), 0) << "left border";
+  EXPECT_EQ(CountDifferent(c, {W - 5, 31, W, H - 5}, right, {0, 0, 5, right.Height()}), 0) << "right border";
+  EXPECT_EQ(CountDifferent(c, {0, H - 5, W, H}, bottom, {0, 0, bottom.Width(), 5}), 0) << "bottom border";
 
   // The close button follows the mouse: hot while over it, pressed while
   // held there, and its release posts the close command.
-  HoverAt(h, {284, 18});
+  HoverAt(h, onClose);
   c = CaptureWindow(h);
   KeepCapture(c, "close_hot");
-  EXPECT_EQ(CountDifferent(c, {275, 9, 293, 27}, buttons, frame(17)), 0) << "close, hot";
-  EXPECT_EQ(CountDifferent(c, {255, 9, 273, 27}, buttons, frame(7)), 0) << "maximize stays normal";
-  NcButton(h, WM_NCLBUTTONDOWN, {284, 18});
+  EXPECT_EQ(CountDifferent(c, close, buttons, frame(17)), 0) << "close, hot";
+  EXPECT_EQ(CountDifferent(c, {W - 45, 9, W - 27, 27}, buttons, frame(7)), 0) << "maximize stays normal";
+  NcButton(h, WM_NCLBUTTONDOWN, onClose);
   c = CaptureWindow(h);
-  EXPECT_EQ(CountDifferent(c, {275, 9, 293, 27}, buttons, frame(18)), 0) << "close, pressed";
-  NcButton(h, WM_NCLBUTTONUP, {284, 18});
+  EXPECT_EQ(CountDifferent(c, close, buttons, frame(18)), 0) << "close, pressed";
+  NcButton(h, WM_NCLBUTTONUP, onClose);
   EXPECT_EQ(TakePostedSysCommand(h), static_cast<WPARAM>(SC_CLOSE));
   HoverAt(h, {150, 18});
   c = CaptureWindow(h);
-  EXPECT_EQ(CountDifferent(c, {275, 9, 293, 27}, buttons, frame(16)), 0) << "close, normal again";
+  EXPECT_EQ(CountDifferent(c, close, buttons, frame(16)), 0) << "close, normal again";
 
   // Caption text: the skin's colour while active, the inactive colour else.
   const RECT text{41, 9, 41 + CaptionWidth(L"Frame"), 25};
@@ -100,7 +104,7 @@ TEST_F(FrameTest, CaptionBarBordersAndTheCloseButtonAreTheSkinsPictures) {
   KeepCapture(c, "long_caption");
   const int maxWidth = FrameOf(wide)->Geometry().CaptionMaxWidth();
   EXPECT_GT(CountColor(c, {41, 9, 41 + maxWidth, 25}, active), 20);
-  EXPECT_EQ(CountColor(c, {41 + maxWidth, 9, 235, 25}, active), 0);
+  EXPECT_EQ(CountColor(c, {41 + maxWidth, 9, c.Width() - 65, 25}, active), 0);
 }
 
 TEST_F(FrameTest, IconicWindowShowsTheMinimizedTitleAndARestoreButton) {
@@ -139,15 +143,18 @@ TEST_F(FrameTest, WindowShapeIsCutFromTheComposedTitle) {
   HWND h = form->Handle();
   UniqueRegion region(::CreateRectRgn(0, 0, 0, 0));
   ASSERT_NE(::GetWindowRgn(h, region.get()), ERROR);
-  const auto mask = RegionMask(region.get(), 300, 200);
+  RECT r{};
+  ::GetWindowRect(h, &r);
+  const int W = r.right - r.left, H = r.bottom - r.top;
+  const auto mask = RegionMask(region.get(), W, H);
   // The expectation, scanned here from the composed title: rows 0..5 keep
   // the pixels that are not the transparent colour, every other row is whole.
   const TBitmap& title = FrameOf(form)->Painter().TitleBitmap();
-  ASSERT_EQ(title.Width(), 300);
+  ASSERT_EQ(title.Width(), W);
   const std::uint32_t key = ColorToPixel(engine().SkinReader().GetColor(SKIN2_TRANSCOLOR));
   int wrong = 0, cut = 0;
-  for (int y = 0; y < 200; ++y)
-    for (int x = 0; x < 300; ++x) {
+  for (int y = 0; y < H; ++y)
+    for (int x = 0; x < W; ++x) {
       const bool inside = y > 5 || Px(title, x, y) != key;
       cut += !inside;
       wrong += mask[static_cast<size_t>(y)][static_cast<size_t>(x)] != inside;
@@ -155,5 +162,5 @@ TEST_F(FrameTest, WindowShapeIsCutFromTheComposedTitle) {
   EXPECT_EQ(wrong, 0);
   EXPECT_GT(cut, 4) << "the rounded corners are cut off";
   EXPECT_FALSE(mask[0][0]);
-  EXPECT_FALSE(mask[0][299]);
+  EXPECT_FALSE(mask[0][static_cast<size_t>(W - 1)]);
 }
