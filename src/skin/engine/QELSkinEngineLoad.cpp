@@ -31,12 +31,16 @@ void TqelSkinEngine::SetSkinFile(std::wstring_view fileName) {
   LoadSkinFile(found);
 }
 
+// The package reader's failures reach callers as the framework's
+// exception, with the reader's text.
 void TqelSkinEngine::LoadSkinFile(const std::filesystem::path& path) {
   try {
     reader_->Load(path, password_);
-  } catch (...) {
+  } catch (const std::exception& e) {
     skinFile_.clear();
-    if (!Designing()) throw;
+    if (Designing()) return;
+    if (dynamic_cast<const Exception*>(&e)) throw;
+    throw Exception(e.what());
   }
 }
 

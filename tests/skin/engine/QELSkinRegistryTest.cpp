@@ -5,7 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/Form.h"
+#include "EngineTestSupport.h"
+#include "frame/QELSkinWindow.h"
 #include "framework/Label.h"
 #include "framework/Panel.h"
 
@@ -34,26 +35,30 @@ int IdOf(const std::unique_ptr<TqelSkinControl>& s) {
   return -1;
 }
 
-// Puts the process-wide registrations back after a test.
-class RegistryTest : public ::testing::Test {
+// A skinned form whose frame the wrappers are made for; the process-wide
+// registrations are put back after each test.
+class RegistryTest : public EngineTest {
  protected:
   void SetUp() override {
+    EngineTest::SetUp();
     savedControls_ = TqelSkinRegistry::ControlSkinners();
     savedWindows_ = TqelSkinRegistry::WindowSkinners();
     TqelSkinRegistry::ControlSkinners().clear();
     TqelSkinRegistry::WindowSkinners().clear();
+    skinned_ = MakeComponent<TFrm_Skinned>();
   }
   void TearDown() override {
+    skinned_.reset();
     TqelSkinRegistry::ControlSkinners() = savedControls_;
     TqelSkinRegistry::WindowSkinners() = savedWindows_;
+    EngineTest::TearDown();
   }
-  // Never dereferenced by the fakes.
-  TqelSkinWindow& NoWindow() { return *reinterpret_cast<TqelSkinWindow*>(&dummy_); }
+  TqelSkinWindow& Frame() { return *skinned_->Engine->FindSkinWindow(skinned_->Handle()); }
 
  private:
   std::vector<TqelControlSkinnerEntry> savedControls_;
   std::vector<TqelWindowSkinnerEntry> savedWindows_;
-  alignas(16) char dummy_[16] = {};
+  TOwned<TFrm_Skinned> skinned_;
 };
 
 }  // namespace
@@ -71,20 +76,21 @@ TEST_F(RegistryTest, ControlSkinnersAreFoundFromTheLastRegistration) {
   };
   const Case before[] = {{panel, 3}, {label, 1}, {form.get(), 2}};
   for (const Case& k : before)
-    EXPECT_EQ(IdOf(TqelSkinRegistry::FindControlSkinner(*k.control, NoWindow())), k.expected) << k.control->ClassName();
+    EXPECT_EQ(IdOf(TqelSkinRegistry::FindControlSkinner(*k.control, Frame())), k.expected) << k.control->ClassName();
 
   // A later registration wins even over a more special earlier one.
   TqelSkinRegistry::RegisterControlSkinners({ControlSkinner<TWinControl, TFakeSkinner<4>>()});
   const Case after[] = {{panel, 4}, {label, 1}, {form.get(), 4}};
   for (const Case& k : after)
-    EXPECT_EQ(IdOf(TqelSkinRegistry::FindControlSkinner(*k.control, NoWindow())), k.expected) << k.control->ClassName();
+    EXPECT_EQ(IdOf(TqelSkinRegistry::FindControlSkinner(*k.control, Frame())), k.expected) << k.control->ClassName();
 
-  auto made = TqelSkinRegistry::FindControlSkinner(*panel, NoWindow());
+  auto made = TqelSkinRegistry::FindControlSkinner(*panel, Frame());
   EXPECT_EQ(made->Control(), panel);
   EXPECT_EQ(made->RawHandle(), nullptr);
+  EXPECT_EQ(&made->Window(), &Frame());
 
   TqelSkinRegistry::ControlSkinners().clear();
-  EXPECT_EQ(TqelSkinRegistry::FindControlSkinner(*panel, NoWindow()), nullptr) << "none registered";
+  EXPECT_EQ(TqelSkinRegistry::FindControlSkinner(*panel, Frame()), nullptr) << "none registered";
 }
 
 // The registry name a raw window is looked up by.
@@ -141,15 +147,21 @@ TEST_F(RegistryTest, RawWindowSkinnersByName) {
   ASSERT_TRUE(check && push && comboEx);
   EXPECT_EQ(UpperClassName(check), L"BUTTON");
 
-  auto forCheck = TqelSkinRegistry::FindWindowSkinner(check, NoWindow());
+  auto forCheck = TqelSkinRegistry::FindWindowSkinner(check, Frame());
   EXPECT_EQ(IdOf(forCheck), 1) << "the first entry of the name";
   EXPECT_EQ(forCheck->RawHandle(), check);
-  EXPECT_EQ(TqelSkinRegistry::FindWindowSkinner(push, NoWindow()), nullptr) << "no BUTTON entry";
-  auto forComboEx = TqelSkinRegistry::FindWindowSkinner(comboEx, NoWindow());
+  EXPECT_EQ(TqelSkinRegistry::FindWindowSkinner(push, Frame()), nullptr) << "no BUTTON entry";
+  auto forComboEx = TqelSkinRegistry::FindWindowSkinner(comboEx, Frame());
   ASSERT_EQ(IdOf(forComboEx), 2);
   EXPECT_EQ(forComboEx->RawHandle(), ::GetWindow(comboEx, GW_CHILD));
   EXPECT_NE(forComboEx->RawHandle(), nullptr);
   // Without a child there is nothing to skin.
   EXPECT_EQ(TqelSkinRegistry::ChooseWindowSkinner(push, L"COMBOBOXEX32", 0).Name, L"");
+  // An animation child gets no wrapper; its window hears of it.
+  HWND animation = ::CreateWindowExW(0, L"SysAnimate32", L"", WS_CHILD, 0, 0, 10, 10, parent, nullptr, nullptr, nullptr);
+  ASSERT_NE(animation, nullptr);
+  EXPECT_FALSE(Frame().HoldsAnimatedChild());
+  EXPECT_EQ(TqelSkinRegistry::FindWindowSkinner(animation, Frame()), nullptr);
+  EXPECT_TRUE(Frame().HoldsAnimatedChild());
   ::DestroyWindow(parent);
 }
