@@ -25,6 +25,23 @@ void TApplication::Initialize() {
   ::InitCommonControlsEx(&icc);
 }
 
+TIcon& TApplication::Icon() {
+  if (!iconLoaded_) {
+    // Loaded on first use, not while the program's globals are built.
+    iconLoaded_ = true;
+    icon_.LoadFromResourceName(nullptr, L"MAINICON");
+    icon_.OnChange = [this] { IconChanged(); };
+  }
+  return icon_;
+}
+
+void TApplication::IconChanged() {
+  for (int i = 0; i < Screen.FormCount(); ++i) {
+    TCustomForm* form = Screen.Forms(i);
+    if (form->Icon().Empty()) form->Perform(CM_ICONCHANGED);
+  }
+}
+
 void TApplication::SetMainForm(TCustomForm* form) noexcept { mainForm_ = form; }
 
 void TApplication::FormDestroyed(TCustomForm* form) noexcept {

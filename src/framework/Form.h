@@ -28,6 +28,7 @@
 // resolution before Loaded. The client size set with SetClientSize is kept
 // exactly, whatever the border style.
 #include "framework/WinControl.h"
+#include "graphics/Icon.h"
 
 class TApplication;
 
@@ -91,8 +92,13 @@ class TCustomForm : public TWinControl {
   void SetPosition(TPosition position) noexcept { position_ = position; }
   TFormStyle FormStyle() const noexcept { return formStyle_; }
   void SetFormStyle(TFormStyle style);
-  TWindowState WindowState() const noexcept;
+  // Follows the window: minimising or maximising it from its system menu
+  // or by code shows here.
+  TWindowState WindowState() const noexcept { return windowState_; }
   void SetWindowState(TWindowState state);
+  // The window's icon (big and small); empty: the application's icon.
+  TIcon& Icon() noexcept { return icon_; }
+  void SetIcon(const TIcon& icon) { icon_.Assign(icon); }
   // Scale to the screen's resolution from PixelsPerInch when loaded.
   bool Scaled() const noexcept { return scaled_; }
   void SetScaled(bool scaled) noexcept { scaled_ = scaled; }
@@ -147,6 +153,9 @@ class TCustomForm : public TWinControl {
   void WMClose(TMessage& message);
   void WMActivate(TMessage& message);
   void WMGetMinMaxInfo(TMessage& message);
+  void WMSize(TMessage& message);
+  void WMWindowPosChanged(TMessage& message);
+  void CMIconChanged(TMessage& message);
   void WMExitSizeMove(TMessage& message);
   void CMVisibleChanged(TMessage& message);
   void CMRecreateWnd(TMessage& message);
@@ -158,6 +167,10 @@ class TCustomForm : public TWinControl {
   void ApplyPosition();
   TApplication& OwningApplication() const noexcept;
   bool IsMainForm() const noexcept;
+  // The ShowWindow command that shows the window in WindowState.
+  int ShowCommand() const noexcept;
+  // Gives the window its icon: the form's, else the application's.
+  void UpdateWindowIcon();
 
   // The application that created the form (its owner then), or the global
   // one; kept because a form being freed has left its owner already.
@@ -170,6 +183,8 @@ class TCustomForm : public TWinControl {
   bool scaled_ = true;
   int pixelsPerInch_ = 96;
   TModalResult modalResult_ = mrNone;
+  TIcon icon_;
+  TIcon smallIcon_;  // the window's small icon, made from the one shown
   bool modal_ = false;
   bool positioned_ = false;
   // The client size asked for with SetClientSize, kept through border
