@@ -109,25 +109,28 @@ TEST(FrameGeometry, InsetsFollowTheSkinAndTheWindowState) {
   EXPECT_EQ(in.bottom, 6);
 }
 
+// A sizeable W x H window with the built-in skin: 5-pixel borders, corners
+// reaching 16 pixels along each edge.
+static std::vector<TArea> SizeableAreas(int W, int H) {
+  return {{{0, 0, 16, 5}, HTTOPLEFT},
+          {{0, 0, 5, 16}, HTTOPLEFT},
+          {{W - 16, 0, W, 5}, HTTOPRIGHT},
+          {{W - 5, 0, W, 16}, HTTOPRIGHT},
+          {{0, H - 16, 5, H}, HTBOTTOMLEFT},
+          {{0, H - 5, 16, H}, HTBOTTOMLEFT},
+          {{W - 5, H - 16, W, H}, HTBOTTOMRIGHT},
+          {{W - 16, H - 5, W, H}, HTBOTTOMRIGHT},
+          {{0, 0, W, 5}, HTTOP},
+          {{0, 0, 5, H}, HTLEFT},
+          {{W - 5, 0, W, H}, HTRIGHT},
+          {{0, H - 5, W, H}, HTBOTTOM},
+          {{5, 5, W - 5, 31}, HTCAPTION},
+          {{5, 31, W - 5, H - 5}, HTCLIENT}};
+}
+
 TEST(FrameGeometry, HitCodeOfEveryPixel) {
   const int W = 300, H = 200;
-  // Sizeable: 5-pixel borders, corners reach 16 pixels along each edge.
-  ExpectHitCodes(TFrameGeometry(BuiltInMetrics(), WindowOf(kSizeable)),
-                 {{{0, 0, 16, 5}, HTTOPLEFT},
-                  {{0, 0, 5, 16}, HTTOPLEFT},
-                  {{W - 16, 0, W, 5}, HTTOPRIGHT},
-                  {{W - 5, 0, W, 16}, HTTOPRIGHT},
-                  {{0, H - 16, 5, H}, HTBOTTOMLEFT},
-                  {{0, H - 5, 16, H}, HTBOTTOMLEFT},
-                  {{W - 5, H - 16, W, H}, HTBOTTOMRIGHT},
-                  {{W - 16, H - 5, W, H}, HTBOTTOMRIGHT},
-                  {{0, 0, W, 5}, HTTOP},
-                  {{0, 0, 5, H}, HTLEFT},
-                  {{W - 5, 0, W, H}, HTRIGHT},
-                  {{0, H - 5, W, H}, HTBOTTOM},
-                  {{5, 5, W - 5, 31}, HTCAPTION},
-                  {{5, 31, W - 5, H - 5}, HTCLIENT}},
-                 "sizeable");
+  ExpectHitCodes(TFrameGeometry(BuiltInMetrics(), WindowOf(kSizeable)), SizeableAreas(W, H), "sizeable");
   // Fixed borders, and a zoomed sizeable window: no sizing anywhere.
   const std::vector<TArea> fixed{{{5, 0, W - 5, 31}, HTCAPTION},
                                  {{5, 31, W - 5, H - 5}, HTCLIENT},
@@ -145,24 +148,9 @@ TEST(FrameGeometry, HitCodeOfEveryPixel) {
   TFrameMetrics high = BuiltInMetrics();
   high.ButtonPosY = 2;
   const TFrameGeometry g(high, WindowOf(kSizeable));
-  const int left = g.ButtonsLeft();
-  ExpectHitCodes(g,
-                 {{{left, 2, W - 7 + 1, 8}, HTCAPTION},
-                  {{0, 0, 16, 5}, HTTOPLEFT},
-                  {{0, 0, 5, 16}, HTTOPLEFT},
-                  {{W - 16, 0, W, 5}, HTTOPRIGHT},
-                  {{W - 5, 0, W, 16}, HTTOPRIGHT},
-                  {{0, H - 16, 5, H}, HTBOTTOMLEFT},
-                  {{0, H - 5, 16, H}, HTBOTTOMLEFT},
-                  {{W - 5, H - 16, W, H}, HTBOTTOMRIGHT},
-                  {{W - 16, H - 5, W, H}, HTBOTTOMRIGHT},
-                  {{0, 0, W, 5}, HTTOP},
-                  {{0, 0, 5, H}, HTLEFT},
-                  {{W - 5, 0, W, H}, HTRIGHT},
-                  {{0, H - 5, W, H}, HTBOTTOM},
-                  {{5, 5, W - 5, 31}, HTCAPTION},
-                  {{5, 31, W - 5, H - 5}, HTCLIENT}},
-                 "buttons at the top edge");
+  std::vector<TArea> areas = SizeableAreas(W, H);
+  areas.insert(areas.begin(), TArea{{g.ButtonsLeft(), 2, W - 7 + 1, 8}, HTCAPTION});
+  ExpectHitCodes(g, areas, "buttons at the top edge");
 }
 
 TEST(FrameGeometry, TitleButtonsFromRightToLeft) {
