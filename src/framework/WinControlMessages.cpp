@@ -29,7 +29,12 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_SYSKEYDOWN: WMKeyDown(m); break;
     case WM_KEYUP:
     case WM_SYSKEYUP: WMKeyUp(m); break;
-    case WM_CHAR: WMChar(m); break;
+    case WM_CHAR:
+      if (!DroppedDialogChar(m)) WMChar(m);
+      break;
+    case WM_SYSCHAR: WMSysChar(m); break;
+    case CM_DIALOGKEY:
+    case CM_DIALOGCHAR: CMDialogKey(m); break;
     case WM_NCDESTROY: WMNCDestroy(m); break;
     case WM_COMMAND:
     case WM_HSCROLL:
@@ -199,6 +204,10 @@ void TWinControl::WMKeyDown(TMessage& m) {
     m.Result = 0;
     return;
   }
+  if (m.Msg == WM_KEYDOWN && DialogKey(key)) {
+    m.Result = 0;
+    return;
+  }
   m.WParam = key;
   DefaultHandler(m);
 }
@@ -218,6 +227,10 @@ void TWinControl::WMChar(TMessage& m) {
   wchar_t ch = static_cast<wchar_t>(m.WParam);
   KeyPress(ch);
   if (ch == 0) {
+    m.Result = 0;
+    return;
+  }
+  if (DialogChar(ch, false)) {
     m.Result = 0;
     return;
   }
