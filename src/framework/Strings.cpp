@@ -42,7 +42,9 @@ std::string TStrings::Text() const {
   return text;
 }
 
-void TStrings::SetText(std::string_view text) {
+void TStrings::SetText(std::string_view text) { SetTextStr(text); }
+
+void TStrings::SetTextStr(std::string_view text) {
   TUpdateScope<TStrings> update(*this);
   Clear();
   size_t start = 0;

@@ -88,6 +88,8 @@ class TStrings : public TObject {
   virtual void InsertItem(int index, std::string_view text, TObject* object) = 0;
   // Called at the first BeginUpdate (true) and the last EndUpdate (false).
   virtual void SetUpdateState(bool /*updating*/) {}
+  // SetText's work; a list over a window may set the window's text at once.
+  virtual void SetTextStr(std::string_view text);
   // <0, 0, >0 as a is before, equal to or after b; locale order, ignoring
   // case. String lists may compare with case.
   virtual int CompareStrings(std::string_view a, std::string_view b) const;
