@@ -9,9 +9,6 @@
 #include "framework/Strings.h"
 #include "framework/stdctrls/Edit.h"
 
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
-inline constexpr std::string_view kScrollStyleNames[] = {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"};
-
 class TCustomMemo : public TCustomEdit {
   FW_CLASS(TCustomMemo, TCustomEdit)
  public:
