@@ -17,20 +17,29 @@ constexpr int kTextIndent = 2;
 // ---- TStringGrid --------------------------------------------------------------
 
 TStringGrid::TStringGrid(TComponent* owner) : TDrawGrid(owner) {
-  cells_.resize(static_cast<size_t>(ColCount()) * static_cast<size_t>(RowCount()));
+  cells_.resize(Index(0, RowCount(), ColCount()));
 }
 
 TStringGrid::~TStringGrid() = default;
 
 std::vector<TPropInfo> TStringGrid::PublishedProperties() { return {}; }
 
+size_t TStringGrid::Index(int col, int row, int colCount) noexcept {
+  return static_cast<size_t>(row) * static_cast<size_t>(colCount) + static_cast<size_t>(col);
+}
+
 TStringGrid::Cell& TStringGrid::At(int col, int row) {
   if (!Inside(col, row)) OutOfRange();
-  return cells_[static_cast<size_t>(row) * static_cast<size_t>(ColCount()) + static_cast<size_t>(col)];
+  return cells_[Index(col, row, ColCount())];
+}
+
+const TStringGrid::Cell* TStringGrid::Find(int col, int row) const noexcept {
+  return Inside(col, row) ? &cells_[Index(col, row, ColCount())] : nullptr;
 }
 
 std::string TStringGrid::Cells(int col, int row) const {
-  return Inside(col, row) ? const_cast<TStringGrid*>(this)->At(col, row).text : std::string();
+  const Cell* cell = Find(col, row);
+  return cell ? cell->text : std::string();
 }
 
 void TStringGrid::SetCells(int col, int row, std::string_view text) {
@@ -41,7 +50,8 @@ void TStringGrid::SetCells(int col, int row, std::string_view text) {
 }
 
 TObject* TStringGrid::Objects(int col, int row) const {
-  return Inside(col, row) ? const_cast<TStringGrid*>(this)->At(col, row).object : nullptr;
+  const Cell* cell = Find(col, row);
+  return cell ? cell->object : nullptr;
 }
 
 void TStringGrid::SetObjects(int col, int row, TObject* object) { At(col, row).object = object; }
@@ -65,12 +75,10 @@ TStrings& TStringGrid::Line(std::vector<std::unique_ptr<TStringGridLine>>& lines
 
 void TStringGrid::SizeChanged(int oldColCount, int oldRowCount) {
   // The cells that both shapes share keep their place.
-  std::vector<Cell> cells(static_cast<size_t>(ColCount()) * static_cast<size_t>(RowCount()));
+  std::vector<Cell> cells(Index(0, RowCount(), ColCount()));
   const int cols = std::min(oldColCount, ColCount()), rows = std::min(oldRowCount, RowCount());
   for (int r = 0; r < rows; ++r)
-    for (int c = 0; c < cols; ++c)
-      cells[static_cast<size_t>(r) * static_cast<size_t>(ColCount()) + static_cast<size_t>(c)] =
-          std::move(cells_[static_cast<size_t>(r) * static_cast<size_t>(oldColCount) + static_cast<size_t>(c)]);
+    for (int c = 0; c < cols; ++c) cells[Index(c, r, ColCount())] = std::move(cells_[Index(c, r, oldColCount)]);
   cells_ = std::move(cells);
   TDrawGrid::SizeChanged(oldColCount, oldRowCount);
 }

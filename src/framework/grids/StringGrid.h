@@ -53,7 +53,9 @@ class TStringGrid : public TDrawGrid {
   bool Inside(int col, int row) const noexcept {
     return col >= 0 && col < ColCount() && row >= 0 && row < RowCount();
   }
-  Cell& At(int col, int row);
+  static size_t Index(int col, int row, int colCount) noexcept;
+  Cell& At(int col, int row);  // throws outside the grid
+  const Cell* Find(int col, int row) const noexcept;
   TStrings& Line(std::vector<std::unique_ptr<TStringGridLine>>& lines, bool column, int index, int count);
 
   std::vector<Cell> cells_;  // row by row, ColCount() per row
