@@ -9,6 +9,8 @@
 #include "framework/Strings.h"
 #include "framework/stdctrls/Edit.h"
 
+// TScrollStyle (ScrollBars) is the framework's own, in framework/Types.h.
+
 class TCustomMemo : public TCustomEdit {
   FW_CLASS(TCustomMemo, TCustomEdit)
  public:
