@@ -3,6 +3,8 @@
 #include "engine/QELSkinEngine.h"
 
 #include "QELSkinUtilsBitmap.h"
+#include "AnsiText.h"
+#include "engine/QELSkinGlobals.h"
 #include "engine/QELSkinHook.h"
 #include "frame/QELSkinWindow.h"
 #include "framework/Form.h"
@@ -22,6 +24,9 @@ TqelSkinEngine::TqelSkinEngine(TComponent* owner) : TComponent(owner) {
   if (HasEngine(*owner)) throw Exception("One form can only catch one TqelSkinEngine!");
   reader_ = std::make_unique<TqelSkinReader>();
   reader_->OnSkinLoaded = EventOf(this, &TqelSkinEngine::SkinChangedHandler);
+  additionalSkins_ = std::make_unique<TqelSkinCollection>(this);
+  autoSkinNames_ = std::make_unique<TStringList>();
+  autoSkinNames_->OnChange = EventOf(this, &TqelSkinEngine::AutoSkinNamesChanged);
   values_.InactiveTitleFontColor = static_cast<TColor>(::GetSysColor(COLOR_INACTIVECAPTION));
   BuildSystemMenu();
   if (!Designing()) installedHook_ = TqelSkinHook::Install(*this);
@@ -56,7 +61,9 @@ std::vector<TPropInfo> TqelSkinEngine::PublishedProperties() {
       BoolProp<E>("BuiltIn", &E::BuiltIn, &E::SetBuiltIn),
       BoolProp<E>("SkinDialogs", &E::SkinDialogs, &E::SetSkinDialogs),
       BoolProp<E>("SkinAllForms", &E::SkinAllForms, &E::SetSkinAllForms),
+      ObjProp<E>("AdditionalBuiltInSkins", "TqelSkinCollection", &E::AdditionalBuiltInSkins),
       BoolProp<E>("NoChangeButtonsFontColor", &E::NoChangeButtonsFontColor, &E::SetNoChangeButtonsFontColor),
+      ObjProp<E>("AutoSkinWndClassNames", "TStrings", &E::AutoSkinWndClassNames),
   };
 }
 
@@ -111,6 +118,11 @@ void TqelSkinEngine::Loaded() {
   TComponent::Loaded();
   if (!Designing())
     if (auto* form = dynamic_cast<TCustomForm*>(Owner())) SkinForm(*form);
+  AutoSkinNamesChanged(*this);
+}
+
+void TqelSkinEngine::AutoSkinNamesChanged(TObject&) {
+  for (int i = 0; i < autoSkinNames_->Count(); ++i) AddAutoSkinClassName(FromAnsi(autoSkinNames_->Strings(i)));
 }
 
 void TqelSkinEngine::Notification(TComponent* component, TOperation operation) {

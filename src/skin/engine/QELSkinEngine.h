@@ -29,9 +29,11 @@
 
 #include "QELSkinReader.h"
 #include "QELSkinRes.h"
+#include "engine/QELSkinCollection.h"
 #include "engine/QELSkinMessages.h"
 #include "framework/Component.h"
 #include "framework/Menus.h"
+#include "framework/Strings.h"
 #include "framework/Types.h"
 #include "graphics/Bitmap.h"
 #include "graphics/Color.h"
@@ -126,8 +128,13 @@ class TqelSkinEngine : public TComponent {
   // the owner (False).
   bool SkinAllForms() const noexcept { return skinAllForms_; }
   void SetSkinAllForms(bool skinAll);
+  // Further stored skins, each loaded into a reader of its own.
+  TqelSkinCollection& AdditionalBuiltInSkins() noexcept { return *additionalSkins_; }
   bool NoChangeButtonsFontColor() const noexcept { return noChangeButtonsFontColor_; }
   void SetNoChangeButtonsFontColor(bool keep) noexcept { noChangeButtonsFontColor_ = keep; }
+  // Window class names (ANSI) skinned on activation besides the built-in
+  // ones; every change registers each entry with the thread's hook.
+  TStrings& AutoSkinWndClassNames() noexcept { return *autoSkinNames_; }
   // At the start and the end of every skin change.
   TNotifyEvent OnSkinChanging;
   TNotifyEvent OnSkinChanged;
@@ -226,6 +233,7 @@ class TqelSkinEngine : public TComponent {
   void SysMenuMaximizeClick(TObject& sender);
   void SysMenuCloseClick(TObject& sender);
   void SkinChangedHandler(TObject& sender);
+  void AutoSkinNamesChanged(TObject& sender);
   void CacheValues();
   void ReloadCheckedMark();
   void RefreshWindows();
@@ -246,6 +254,8 @@ class TqelSkinEngine : public TComponent {
   bool noChangeButtonsFontColor_ = false;
 
   std::unique_ptr<TqelSkinReader> reader_;
+  std::unique_ptr<TqelSkinCollection> additionalSkins_;
+  std::unique_ptr<TStringList> autoSkinNames_;
   TqelSkinScrollBtnRes scrollBtnRes_;
   TqelSkinProgressBarRes progressBarRes_;
   TqelSkinTabRes tabRes_;

@@ -1,6 +1,7 @@
 # The engine component, its window hook and the skinner registries.
 target_sources(skin_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinEngine.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinCollection.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinEngineLoad.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinEngineSkin.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinEngineSysMenu.cpp

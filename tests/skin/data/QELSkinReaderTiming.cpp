@@ -22,6 +22,8 @@
 #include <vector>
 
 #include "QELSkinRes.h"
+#include "engine/QELSkinEngine.h"
+#include "framework/Form.h"
 #include "SkinResourceSet.h"
 #include "Skin2File.h"
 #include "Skin2TempName.h"
@@ -145,26 +147,24 @@ class TFloor {
 
 // ---- Ours -----------------------------------------------------------------
 
-// What the engine holds once a skin is ready: the reader and the three
-// resources, rebuilt by the reader's loaded event as the engine's
-// skin-changed handler does.
+// What the program holds once a skin is ready: a form carrying the skin
+// engine, whose reader and three resources the load made ready.
 struct TLoadedSkin {
-  TqelSkinReader reader;
-  TSkinResourceSet resources;
+  TOwned<TForm> form = MakeComponent<TForm>();
+  TqelSkinEngine* engine = nullptr;
 
-  TLoadedSkin() { resources.Follow(reader); }
+  const TqelSkinReader& Reader() const { return engine->SkinReader(); }
 };
 
-// Package bytes to a ready skin, as the engine's SkinData does it: the
-// bytes to a GUID-named ".qsk" file in the temporary folder, the skin
-// loaded from it (the package reader extracts the skin data through a
-// temporary file of its own), the file deleted (it goes when its handle
-// closes). Once the engine exists, this is the one function to replace by
-// its ReadSkinData(bytes).
+// Package bytes to a ready skin, as a form's stored SkinData loads: the
+// engine made on the form, the bytes to a GUID-named ".qsk" file in the
+// temporary folder, the skin loaded from it (the package reader extracts
+// the skin data through a temporary file of its own), the resources
+// rebuilt by the skin change, the file deleted.
 void LoadSkin(std::span<const std::uint8_t> package, TLoadedSkin& skin) {
-  const std::unique_ptr<TSk2OutputFile> file = Sk2SaveTempFile(package, ".qsk");
-  if (!file) throw std::runtime_error("cannot save the package");
-  skin.reader.Load(file->Name(), "");
+  if (skin.engine) skin.engine->Free();  // one engine a form
+  skin.engine = skin.form->Create<TqelSkinEngine>();
+  skin.engine->ReadSkinData(package);
 }
 
 // ---- Timing -------------------------------------------------------------
@@ -290,7 +290,7 @@ int wmain(int argc, wchar_t** argv) {
   timing.Run(rounds);
   std::filesystem::remove(saved);
 
-  const bool same = SamePixels(floor, skin->reader);
+  const bool same = SamePixels(floor, skin->Reader());
   const double floorMs = timing.Median("floor"), ours = timing.Median("ours");
   auto line = [&](const char* what, const char* name) {
     const double ms = timing.Median(name);
@@ -314,5 +314,5 @@ int wmain(int argc, wchar_t** argv) {
   line("every skin bitmap asked for once (after Ready)", "first use");
   line("74 framework bitmaps made", "74 bitmaps");
   std::printf("a ready skin holds %ld framework bitmaps\n", skinBitmaps);
-  return skin->reader.Loaded() && same ? 0 : 1;
+  return skin->Reader().Loaded() && same ? 0 : 1;
 }

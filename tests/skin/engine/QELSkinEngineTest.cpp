@@ -53,7 +53,9 @@ TEST_F(EngineTest, PublishedPropertiesInOrderWithTheirDefaults) {
       {"BuiltIn", "Boolean", "0"},
       {"SkinDialogs", "Boolean", "1"},
       {"SkinAllForms", "Boolean", "1"},
+      {"AdditionalBuiltInSkins", "TqelSkinCollection", "(object)"},
       {"NoChangeButtonsFontColor", "Boolean", "0"},
+      {"AutoSkinWndClassNames", "TStrings", "(object)"},
   };
   const auto& own = TqelSkinEngine::StaticClass().OwnProperties();
   ASSERT_EQ(own.size(), std::size(expected));
@@ -70,6 +72,66 @@ TEST_F(EngineTest, PublishedPropertiesInOrderWithTheirDefaults) {
   EXPECT_EQ(engine->Values().CaptionX, -10000);
   EXPECT_EQ(engine->Values().DisabledMenuFontColor, 0x808080);
   EXPECT_EQ(engine->Values().InactiveTitleFontColor, static_cast<TColor>(::GetSysColor(COLOR_INACTIVECAPTION)));
+  EXPECT_EQ(engine->AdditionalBuiltInSkins().Count(), 0);
+  EXPECT_EQ(engine->AdditionalBuiltInSkins().Owner(), engine);
+  EXPECT_EQ(engine->AutoSkinWndClassNames().Count(), 0);
+}
+
+// Every further stored skin loads into a reader of its own through
+// "QELSKNT.qsk" in the temporary folder, numbered past names already taken;
+// the file goes and the item's SkinFile comes back, whether the package
+// loads or not, and the engine's own skin is left alone.
+TEST_F(EngineTest, AdditionalSkinsLoadThroughNumberedTemporaryFiles) {
+  TOwned<TForm> form = MakeComponent<TForm>();
+  TqelSkinEngine* engine = form->Create<TqelSkinEngine>();
+  TqelSkinCollection& skins = engine->AdditionalBuiltInSkins();
+  const std::vector<std::uint8_t> broken(64, 0x5A);
+  struct Row {
+    std::vector<std::string> taken;
+    bool valid;
+    const char* loadedFrom;
+  };
+  const Row rows[] = {
+      {{}, true, "QELSKNT.qsk"},
+      {{"QELSKNT.qsk"}, true, "QELSKNT1.qsk"},
+      {{"QELSKNT.qsk", "QELSKNT1.qsk"}, true, "QELSKNT2.qsk"},
+      {{"QELSKNT1.qsk"}, true, "QELSKNT.qsk"},
+      {{"QELSKNT.qsk"}, false, ""},
+  };
+  for (const Row& row : rows) {
+    for (const std::string& name : row.taken) WriteBytes(temp.Path() / name, {1, 2, 3});
+    TqelSkinCollectionItem& item = skins.Add();
+    item.SetSkinFile(kDesignSkinFile);
+    std::wstring seen;
+    bool existed = false;
+    item.SkinReader().OnSkinLoaded = [&](TObject&) {
+      seen = item.SkinFile();
+      existed = SkinFileExists(seen);
+    };
+    if (row.valid)
+      item.ReadSkinData(BuiltInSkinBytes());
+    else
+      EXPECT_THROW(item.ReadSkinData(broken), Exception);
+    const std::string rowName = row.taken.empty() ? "free" : row.taken.back();
+    EXPECT_EQ(std::filesystem::path(seen).filename().string(), row.loadedFrom) << rowName;
+    EXPECT_EQ(existed, row.valid) << rowName;
+    EXPECT_EQ(item.SkinReader().Loaded(), row.valid) << rowName;
+    EXPECT_EQ(item.SkinFile(), kDesignSkinFile) << rowName;
+    EXPECT_EQ(temp.CountOther(row.taken), 0u) << rowName << ": the temporary file is gone";
+    for (const std::string& name : row.taken) std::filesystem::remove(temp.Path() / name);
+  }
+  EXPECT_EQ(skins.Count(), static_cast<int>(std::size(rows)));
+  EXPECT_FALSE(engine->Ready());
+
+  // The item's package is stored only while its file exists.
+  TqelSkinCollectionItem& item = skins.Items(0);
+  EXPECT_FALSE(item.StoresSkinData());
+  WriteBytes(temp.Path() / "extra.qsk", BuiltInSkinBytes());
+  SetStrProp(item, "SkinFile", (temp.Path() / "extra.qsk").wstring());
+  SetStrProp(item, "Password", L"");
+  EXPECT_TRUE(item.StoresSkinData());
+  EXPECT_EQ(item.WriteSkinData(), BuiltInSkinBytes());
+  std::filesystem::remove(temp.Path() / "extra.qsk");
 }
 
 // The launcher's stored values: the design-time SkinFile is not found, the

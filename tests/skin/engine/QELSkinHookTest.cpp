@@ -37,6 +37,18 @@ class TMyAutoForm : public TForm {
   using TForm::TForm;
 };
 
+class TMyListedForm : public TForm {
+  FW_CLASS(TMyListedForm, TForm)
+ public:
+  using TForm::TForm;
+};
+
+class TMyUnlistedForm : public TForm {
+  FW_CLASS(TMyUnlistedForm, TForm)
+ public:
+  using TForm::TForm;
+};
+
 // Notes whether the engine said it was unskinning when a frame of its
 // owner went.
 class TUnskinWatch : public TComponent {
@@ -200,6 +212,42 @@ TEST_F(EngineTest, WindowsThatAnswerTheQueryAreLeftAlone) {
   engine.SetSkinAllForms(false);
   EXPECT_EQ(engine.WindowCount(), 1);
   EXPECT_TRUE(Skinned(engine, form->Handle()));
+}
+
+// Every change of the engine's class-name list registers each entry (ANSI
+// text, any case) once in the process-wide list; a form of a registered
+// class is skinned when activated, one of another class is not.
+TEST_F(EngineTest, AutoSkinClassNamesFollowTheEnginesList) {
+  TOwned<TFrm_Skinned> form = MakeComponent<TFrm_Skinned>();
+  TqelSkinEngine& engine = *form->Engine;
+  struct Row {
+    const char* added;
+    const wchar_t* registered;
+    size_t grows;
+  };
+  const Row rows[] = {
+      {"TMyListedForm", L"TMyListedForm", 1},
+      {"tmylistedform", L"TMyListedForm", 0},
+      {"TForm", L"TForm", 0},
+      {"T\xB4\xB0\xCC\xE5", L"T\u7A97\u4F53", 1},  // two Chinese characters in code page 936
+      {"", L"TMyListedForm", 0},
+  };
+  for (const Row& row : rows) {
+    const size_t before = AutoSkinClassNames().size();
+    engine.AutoSkinWndClassNames().Add(row.added);
+    EXPECT_EQ(AutoSkinClassNames().size(), before + row.grows) << row.added;
+    EXPECT_TRUE(IsAutoSkinClassName(row.registered)) << row.added;
+  }
+  EXPECT_FALSE(IsAutoSkinClassName(L"TMyUnlistedForm"));
+
+  TOwned<TMyListedForm> listed = MakeComponent<TMyListedForm>();
+  TOwned<TMyUnlistedForm> unlisted = MakeComponent<TMyUnlistedForm>();
+  for (TCustomForm* f : {static_cast<TCustomForm*>(listed.get()), static_cast<TCustomForm*>(unlisted.get())}) {
+    f->Show();
+    ::SetActiveWindow(f->Handle());
+  }
+  EXPECT_TRUE(Skinned(engine, listed->Handle()));
+  EXPECT_FALSE(Skinned(engine, unlisted->Handle()));
 }
 
 // Forms of the auto-skin classes are skinned when activated; SkinWindow on
