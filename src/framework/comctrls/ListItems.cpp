@@ -24,9 +24,11 @@ TCustomListView& TListItem::ListView() const noexcept { return owner_->ListView(
 int TListItem::Index() const noexcept { return owner_->IndexOf(this); }
 
 void TListItem::Refresh() const {
+  // Inside BeginUpdate/EndUpdate the whole list is drawn at the end.
   TCustomListView& list = ListView();
+  if (owner_->updateCount_ > 0 || !list.WindowLive()) return;
   const int index = Index();
-  if (index >= 0 && list.WindowLive()) list.Send(LVM_UPDATE, static_cast<WPARAM>(index));
+  if (index >= 0) list.Send(LVM_UPDATE, static_cast<WPARAM>(index));
 }
 
 bool TListItem::WriteState(UINT mask, UINT state) const {

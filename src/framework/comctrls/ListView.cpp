@@ -47,7 +47,14 @@ void TCustomListView::CreateWnd() {
   ApplyColors();
   ApplyImages();
   CreateColumns();
+  // One drawing for all the items, not one each.
+  Send(WM_SETREDRAW, FALSE);
+  Send(LVM_SETITEMCOUNT, static_cast<WPARAM>(items_->Count()));
   for (int i = 0; i < items_->Count(); ++i) items_->CreateItem(i);
+  if (items_->updateCount_ == 0) {
+    Send(WM_SETREDRAW, TRUE);
+    ::InvalidateRect(Handle(), nullptr, TRUE);
+  }
 }
 
 LRESULT TCustomListView::Send(UINT msg, WPARAM wParam, LPARAM lParam) {

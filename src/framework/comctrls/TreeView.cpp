@@ -42,7 +42,12 @@ void TCustomTreeView::CreateWnd() {
     ApplyColors();
     ApplyImages();
     Send(TVM_SETINDENT, static_cast<WPARAM>(indent_));
+    Send(WM_SETREDRAW, FALSE);  // one drawing for all the nodes
     items_->CreateItems(*items_->root_);
+    if (items_->updateCount_ == 0) {
+      Send(WM_SETREDRAW, TRUE);
+      ::InvalidateRect(Handle(), nullptr, TRUE);
+    }
     if (selected_ && selected_->item_) Send(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(selected_->item_));
   } catch (...) {
     quiet_ = false;

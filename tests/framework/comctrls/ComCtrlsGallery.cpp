@@ -14,22 +14,9 @@
 #include "framework/comctrls/TrackBar.h"
 #include "framework/comctrls/TreeView.h"
 #include "framework/comctrls/UpDown.h"
+#include "framework/stdctrls/Edit.h"
 
 namespace {
-
-// A plain edit window for the up-down.
-class TGalleryEdit : public TWinControl {
-  FW_CLASS(TGalleryEdit, TWinControl)
- public:
-  using TWinControl::TWinControl;
-
- protected:
-  void CreateParams(TCreateParams& params) override {
-    TWinControl::CreateParams(params);
-    params.BaseClassName = L"EDIT";
-    params.ExStyle |= WS_EX_CLIENTEDGE;
-  }
-};
 
 template <typename T>
 T* Place(TForm& form, TGallery& gallery, const char* name, int left, int top, int width, int height) {
@@ -126,7 +113,7 @@ TGallery BuildGallery(TForm& form) {
   vertical->SetOrientation(pbVertical);
   vertical->SetPosition(60);
 
-  TGalleryEdit* edit = Place<TGalleryEdit>(form, gallery, "edit", 8, 176, 60, 22);
+  TEdit* edit = Place<TEdit>(form, gallery, "edit", 8, 176, 60, 22);
   TUpDown* upDown = Place<TUpDown>(form, gallery, "updown", 0, 0, 17, 22);
   upDown->SetPosition(42);
   upDown->SetAssociate(edit);

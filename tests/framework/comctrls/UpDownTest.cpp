@@ -6,28 +6,15 @@
 #include <commctrl.h>
 
 #include "ComCtrlsTesting.h"
+#include "framework/stdctrls/Edit.h"
 
 namespace {
-
-// A plain edit window, to be the associate.
-class TBuddyEdit : public TWinControl {
-  FW_CLASS(TBuddyEdit, TWinControl)
- public:
-  using TWinControl::TWinControl;
-
- protected:
-  void CreateParams(TCreateParams& params) override {
-    TWinControl::CreateParams(params);
-    params.BaseClassName = L"EDIT";
-    params.ExStyle |= WS_EX_CLIENTEDGE;
-  }
-};
 
 class UpDownTest : public ComCtrlsTest {
  protected:
   void SetUp() override {
     ComCtrlsTest::SetUp();
-    edit = Add<TBuddyEdit>(10, 10, 80, 24);
+    edit = Add<TEdit>(10, 10, 80, 24);
     upDown = Add<TUpDown>(0, 0, 17, 24);
     upDown->SetRange(0, 10);
     upDown->SetIncrement(3);
@@ -46,7 +33,7 @@ class UpDownTest : public ComCtrlsTest {
   }
   void ClickArrow(bool up) { ClickAt(*upDown, {upDown->Width() / 2, up ? upDown->Height() / 4 : upDown->Height() * 3 / 4}); }
 
-  TBuddyEdit* edit = nullptr;
+  TEdit* edit = nullptr;
   TUpDown* upDown = nullptr;
   std::wstring log;
   bool allowChange = true;

@@ -19,3 +19,10 @@ if(REPAIR_WINDOWS AND TARGET framework)
     LIBS framework)
   target_include_directories(framework_comctrls_test PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_LIST_DIR}/..)
 endif()
+
+# How long a list view takes to fill and draw, against the platform's own
+# (a timing harness, not a test).
+if(REPAIR_WINDOWS AND TARGET framework AND BUILD_TESTING)
+  add_executable(comctrls_list_timing ${CMAKE_CURRENT_LIST_DIR}/ListViewTiming.cpp)
+  target_link_libraries(comctrls_list_timing PRIVATE framework)
+endif()
