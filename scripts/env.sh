@@ -11,11 +11,20 @@ export WINEPREFIX="${REPAIR_WINEPREFIX:-$REPAIR_CACHE/wineprefix}"
 export WINEARCH=win64
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree=;winemenubuilder.exe=d"
-export LANG=zh_CN.UTF-8
-export LC_ALL=zh_CN.UTF-8
+# On a new machine the locale exists only once setup has made it: bash's
+# warning about it until then says nothing useful.
+export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 2>/dev/null
 
 repair_wine() {
   if command -v wine64 >/dev/null 2>&1; then echo wine64
   elif [ -x /usr/lib/wine/wine64 ]; then echo /usr/lib/wine/wine64
   else echo wine; fi
+}
+
+# The socket of the prefix's wineserver: there while a server runs for
+# WINEPREFIX (other prefixes' servers on this machine are no concern).
+repair_wineserver_socket() {
+  local dev ino
+  dev=$(stat -c %d "$WINEPREFIX") ino=$(stat -c %i "$WINEPREFIX")
+  printf '/tmp/.wine-%s/server-%x-%x/socket' "$(id -u)" "$dev" "$ino"
 }
