@@ -36,6 +36,10 @@ enum TBevelEdge : unsigned { beLeft = 1, beTop = 2, beRight = 4, beBottom = 8 };
 using TBevelEdges = unsigned;
 inline constexpr std::string_view kBevelEdgeNames[] = {"beLeft", "beTop", "beRight", "beBottom"};
 
+// Which of its own scroll bars a scrolling control shows.
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+inline constexpr std::string_view kScrollStyleNames[] = {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"};
+
 // Mouse cursors. Negative values are the platform's shared cursors;
 // crDefault means "ask the parent".
 enum TCursor : int {

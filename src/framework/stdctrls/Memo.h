@@ -9,8 +9,7 @@
 #include "framework/Strings.h"
 #include "framework/stdctrls/Edit.h"
 
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
-inline constexpr std::string_view kScrollStyleNames[] = {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"};
+// TScrollStyle (ScrollBars) is the framework's own, in framework/Types.h.
 
 class TCustomMemo : public TCustomEdit {
   FW_CLASS(TCustomMemo, TCustomEdit)
