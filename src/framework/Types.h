@@ -80,6 +80,23 @@ TShiftState ShiftStateFromMouse(WPARAM keys) noexcept;
 // From the keyboard's current state.
 TShiftState ShiftStateFromKeyboard() noexcept;
 
+// State of an owner-drawn item: menu items, list and combo box items
+// (the ODS_* flags).
+enum TOwnerDrawStateFlag : unsigned {
+  odSelected = ODS_SELECTED,
+  odGrayed = ODS_GRAYED,
+  odDisabled = ODS_DISABLED,
+  odChecked = ODS_CHECKED,
+  odFocused = ODS_FOCUS,
+  odDefault = ODS_DEFAULT,
+  odHotLight = ODS_HOTLIGHT,
+  odInactive = ODS_INACTIVE,
+  odNoAccel = ODS_NOACCEL,
+  odNoFocusRect = ODS_NOFOCUSRECT,
+  odComboBoxEdit = ODS_COMBOBOXEDIT,
+};
+using TOwnerDrawState = unsigned;
+
 // Events. The sender is the control (or component) that raises the event.
 using TNotifyEvent = std::function<void(TObject& sender)>;
 using TMouseEvent =

@@ -6,18 +6,6 @@
 #include "framework/WinControl.h"
 #include "graphics/Canvas.h"
 
-// The state of an item being drawn (ODS_* of the platform).
-enum TOwnerDrawStateFlag : unsigned {
-  odSelected = ODS_SELECTED,
-  odGrayed = ODS_GRAYED,
-  odDisabled = ODS_DISABLED,
-  odChecked = ODS_CHECKED,
-  odFocused = ODS_FOCUS,
-  odDefault = ODS_DEFAULT,
-  odComboBoxEdit = ODS_COMBOBOXEDIT,
-};
-using TOwnerDrawState = unsigned;
-
 using TDrawItemEvent =
     std::function<void(TObject& sender, int index, const RECT& rect, TOwnerDrawState state)>;
 using TMeasureItemEvent = std::function<void(TObject& sender, int index, int& height)>;
