@@ -9,7 +9,8 @@
 
 namespace {
 
-constexpr int kSaveAttempts = 8;
+// Names tried for a stored skin before the save is given up.
+constexpr unsigned kNumberedNames = 1000;
 
 std::wstring WithBackslash(std::wstring folder) {
   if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
@@ -19,19 +20,6 @@ std::wstring WithBackslash(std::wstring folder) {
 std::wstring FilePart(std::wstring_view name) {
   const size_t slash = name.find_last_of(L"\\/:");
   return std::wstring(slash == std::wstring_view::npos ? name : name.substr(slash + 1));
-}
-
-bool WriteAll(const std::filesystem::path& name, std::span<const std::uint8_t> bytes) {
-  {
-    std::ofstream out(name, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (out) return true;
-  }
-  std::error_code ec;
-  std::filesystem::remove(name, ec);
-  return false;
 }
 
 std::wstring TempFolder() {
@@ -72,36 +60,29 @@ std::vector<std::wstring> SkinFileFolders() {
   return folders;
 }
 
-std::filesystem::path FreeNumberedName(const std::filesystem::path& name) {
-  std::error_code ec;
-  if (!std::filesystem::exists(name, ec)) return name;
-  const std::filesystem::path stem = name.parent_path() / name.stem();
-  const std::wstring extension = name.extension().wstring();
-  for (unsigned i = 1;; ++i) {
-    std::filesystem::path candidate = stem;
-    candidate += std::to_wstring(i) + extension;
-    if (!std::filesystem::exists(candidate, ec)) return candidate;
-  }
-}
-
 TqelTempSkinFile TqelTempSkinFile::WithGuidName(std::span<const std::uint8_t> bytes) {
-  for (int attempt = 0; attempt < kSaveAttempts; ++attempt) {
-    std::filesystem::path name = Sk2NewTempFileName();
-    name += L".qsk";
-    name = FreeNumberedName(name);
-    if (WriteAll(name, bytes)) return TqelTempSkinFile(name);
-  }
-  return TqelTempSkinFile({});
+  return TqelTempSkinFile(Sk2SaveTempFile(bytes, L".qsk"));
 }
 
 TqelTempSkinFile TqelTempSkinFile::WithName(std::wstring_view stem, std::span<const std::uint8_t> bytes) {
-  const std::filesystem::path name = FreeNumberedName(TempFolder() + std::wstring(stem) + L".qsk");
-  return TqelTempSkinFile(WriteAll(name, bytes) ? name : std::filesystem::path());
+  const std::wstring base = TempFolder() + std::wstring(stem);
+  for (unsigned n = 0; n < kNumberedNames; ++n) {
+    std::wstring name = base;
+    if (n != 0) name += std::to_wstring(n);
+    name += L".qsk";
+    auto file = std::make_unique<TSk2OutputFile>(name, TSk2OutputFile::NewOnly | TSk2OutputFile::DeleteOnClose);
+    if (file->NameTaken()) continue;
+    if (file->Valid() && file->Write(bytes.data(), bytes.size())) return TqelTempSkinFile(std::move(file));
+    break;
+  }
+  return TqelTempSkinFile(nullptr);
 }
 
-TqelTempSkinFile::~TqelTempSkinFile() {
-  std::error_code ec;
-  if (!path_.empty()) std::filesystem::remove(path_, ec);
+TqelTempSkinFile::~TqelTempSkinFile() = default;
+
+const std::filesystem::path& TqelTempSkinFile::Path() const noexcept {
+  static const std::filesystem::path none;
+  return file_ ? file_->Name() : none;
 }
 
 std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& name) {

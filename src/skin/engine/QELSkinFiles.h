@@ -3,10 +3,13 @@
 // short-lived files a stored package is loaded from.
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "Skin2File.h"
 
 // The first existing file of: Name itself, then, in order, each folder of
 // Folders (with a trailing backslash) followed by Name's file part; empty
@@ -16,32 +19,28 @@ std::wstring FindSkinFile(std::wstring_view name, std::span<const std::wstring> 
 // Windows folder and the system folder.
 std::vector<std::wstring> SkinFileFolders();
 
-// Name itself when no file or folder has it, else Name with 1, 2, ...
-// inserted before its extension, the first that is free.
-std::filesystem::path FreeNumberedName(const std::filesystem::path& name);
-
-// A file written with a package's bytes, deleted when the object goes.
+// A file written with a package's bytes, kept open while it is read by
+// name and deleted when the object closes it (even if the program dies).
 class TqelTempSkinFile {
  public:
-  // Writes bytes to a new GUID-named ".qsk" file in the temporary folder
-  // (a fresh GUID after a failed write, a few times); Path() is empty when
-  // every attempt failed.
+  // Writes bytes to a new GUID-named ".qsk" file in the temporary folder,
+  // numbered while the name is taken (a fresh GUID after a failed write, a
+  // few times); false when every attempt failed.
   static TqelTempSkinFile WithGuidName(std::span<const std::uint8_t> bytes);
   // Writes bytes to stem + ".qsk" in the temporary folder, numbered when
   // the name is taken.
   static TqelTempSkinFile WithName(std::wstring_view stem, std::span<const std::uint8_t> bytes);
 
-  TqelTempSkinFile(TqelTempSkinFile&& other) noexcept : path_(std::move(other.path_)) { other.path_.clear(); }
+  TqelTempSkinFile(TqelTempSkinFile&&) noexcept = default;
   TqelTempSkinFile& operator=(TqelTempSkinFile&&) = delete;
-  TqelTempSkinFile(const TqelTempSkinFile&) = delete;
   ~TqelTempSkinFile();
 
-  const std::filesystem::path& Path() const noexcept { return path_; }
-  explicit operator bool() const noexcept { return !path_.empty(); }
+  const std::filesystem::path& Path() const noexcept;
+  explicit operator bool() const noexcept { return file_ != nullptr; }
 
  private:
-  explicit TqelTempSkinFile(std::filesystem::path path) noexcept : path_(std::move(path)) {}
-  std::filesystem::path path_;
+  explicit TqelTempSkinFile(std::unique_ptr<TSk2OutputFile> file) noexcept : file_(std::move(file)) {}
+  std::unique_ptr<TSk2OutputFile> file_;
 };
 
 // The bytes of a file; empty when it cannot be read.
