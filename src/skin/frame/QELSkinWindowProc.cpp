@@ -27,6 +27,13 @@ void TqelSkinWindow::WindowProcedure(TMessage& m) {
     case QM_SKINNEDQUERY: m.Result = 1; return;
     default: break;
   }
+  // High contrast switched on or off: every frame follows, this one too.
+  if ((m.Msg == WM_SETTINGCHANGE || m.Msg == WM_SYSCOLORCHANGE) && skinEnabled_ && initialized_ &&
+      skinApplied_ != engine_.SkinIsActive()) {
+    CallPrevious(m);
+    engine_.SystemSettingsChanged();
+    return;
+  }
   if (!engine_.SkinIsActive() || !skinEnabled_ || !skinApplied_ || !initialized_) {
     if (m.Msg == WM_SIZE) ClientSizeChanged();
     CallPrevious(m);

@@ -242,3 +242,36 @@ TEST_F(FrameTest, TenThousandPaintsLeaveTheGdiCountsAlone) {
   for (int i = 0; i < 10000; ++i) frame->PaintFrame();
   EXPECT_EQ(GdiLiveObjects(), before);
 }
+
+TEST_F(FrameTest, HighContrastGivesWindowsThePlatformLookAndBack) {
+  static bool contrast = false;
+  TqelSkinEngine::SetHighContrastProbe([] { return contrast; });
+  TTestForm* form = MakeForm(bsSizeable, 300, 200, L"Contrast");
+  HWND h = form->Handle();
+  RECT r{};
+  ::GetWindowRect(h, &r);
+  const LPARAM onClose = MAKELPARAM(r.right - 16, r.top + 18);
+  ASSERT_TRUE(FrameOf(form)->SkinApplied());
+  EXPECT_EQ(::SendMessageW(h, WM_NCHITTEST, 0, onClose), HTCAPTION);
+
+  // Switched on while the window is skinned: the window hears it and
+  // every frame stands aside; a new window is left alone by the hook.
+  contrast = true;
+  ::SendMessageW(h, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+  EXPECT_FALSE(FrameOf(form)->SkinApplied());
+  EXPECT_NE(::GetWindowLongPtrW(h, GWL_STYLE) & WS_CAPTION, 0) << "the platform caption is back";
+  EXPECT_NE(::SendMessageW(h, WM_NCHITTEST, 0, onClose), HTCAPTION);
+  forms_.push_back(MakeComponent<TTestForm>());
+  forms_.back()->Show();
+  Pump();
+  EXPECT_FALSE(engine().FindSkinWindow(forms_.back()->Handle()) &&
+               engine().FindSkinWindow(forms_.back()->Handle())->SkinApplied());
+
+  // Switched off again: the skin comes back.
+  contrast = false;
+  ::SendMessageW(h, WM_SYSCOLORCHANGE, 0, 0);
+  TqelSkinEngine::SetHighContrastProbe(nullptr);
+  EXPECT_TRUE(FrameOf(form)->SkinApplied());
+  ::GetWindowRect(h, &r);
+  EXPECT_EQ(::SendMessageW(h, WM_NCHITTEST, 0, MAKELPARAM(r.right - 16, r.top + 18)), HTCAPTION);
+}
