@@ -1,7 +1,15 @@
 # libjpeg-turbo and giflib. Natively they come from Debian's -dev packages;
 # for mingw, scripts/setup cross-builds them from Debian's source packages
 # into REPAIR_DEPS_PREFIX.
-set(REPAIR_DEPS_PREFIX "$ENV{HOME}/.cache/velmora-repair/mingw" CACHE PATH
+# scripts/env.sh exports the prefix it installs into; without it, its default.
+if(DEFINED ENV{REPAIR_DEPS_PREFIX})
+  set(_deps_default "$ENV{REPAIR_DEPS_PREFIX}")
+elseif(DEFINED ENV{REPAIR_CACHE})
+  set(_deps_default "$ENV{REPAIR_CACHE}/mingw")
+else()
+  set(_deps_default "$ENV{HOME}/.cache/velmora-repair/mingw")
+endif()
+set(REPAIR_DEPS_PREFIX "${_deps_default}" CACHE PATH
     "Where scripts/setup installs the cross-built libraries")
 
 if(REPAIR_WINDOWS)

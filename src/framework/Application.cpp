@@ -25,6 +25,23 @@ void TApplication::Initialize() {
   ::InitCommonControlsEx(&icc);
 }
 
+TIcon& TApplication::Icon() {
+  if (!iconLoaded_) {
+    // Loaded on first use, not while the program's globals are built.
+    iconLoaded_ = true;
+    icon_.LoadFromResourceName(nullptr, L"MAINICON");
+    icon_.OnChange = [this] { IconChanged(); };
+  }
+  return icon_;
+}
+
+void TApplication::IconChanged() {
+  for (int i = 0; i < Screen.FormCount(); ++i) {
+    TCustomForm* form = Screen.Forms(i);
+    if (form->Icon().Empty()) form->Perform(CM_ICONCHANGED);
+  }
+}
+
 void TApplication::SetMainForm(TCustomForm* form) noexcept { mainForm_ = form; }
 
 void TApplication::FormDestroyed(TCustomForm* form) noexcept {
@@ -72,11 +89,19 @@ bool TApplication::ProcessMessage(MSG& msg) {
   } catch (...) {
     HandleException(*this);
   }
+  if (!handled && IsMDIKey(msg)) handled = true;
   if (!handled) {
     ::TranslateMessage(&msg);
     ::DispatchMessageW(&msg);
   }
   return true;
+}
+
+bool TApplication::IsMDIKey(MSG& msg) const {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+  TCustomForm* form = Screen.ActiveForm();
+  // Ctrl+F4, Ctrl+F6 and the child's system menu keys.
+  return form && form->ClientHandle() && ::TranslateMDISysAccel(form->ClientHandle(), &msg);
 }
 
 void TApplication::ProcessMessages() {

@@ -26,6 +26,7 @@
 
 #include "framework/Component.h"
 #include "framework/Types.h"
+#include "graphics/Icon.h"
 
 class TCustomForm;
 class TApplicationEvents;
@@ -49,6 +50,9 @@ class TApplication : public TComponent {
   void SetShowMainForm(bool show) noexcept { showMainForm_ = show; }
   bool Terminated() const noexcept { return terminated_; }
   bool Running() const noexcept { return running_; }
+  // The icon of forms that have none of their own: the program's "MAINICON"
+  // resource unless changed. Forms follow a change at once.
+  TIcon& Icon();
 
   // Operations
   // Registers the common controls; call once before creating forms.
@@ -83,11 +87,16 @@ class TApplication : public TComponent {
   friend class TApplicationEvents;
   friend class TCustomForm;
   bool ProcessMessage(MSG& msg);
+  bool IsMDIKey(MSG& msg) const;
   void Idle();
   void FormDestroyed(TCustomForm* form) noexcept;
   void SetMainForm(TCustomForm* form) noexcept;
 
+  void IconChanged();
+
   std::wstring title_;
+  TIcon icon_;
+  bool iconLoaded_ = false;
   TCustomForm* mainForm_ = nullptr;
   bool showMainForm_ = true;
   bool terminated_ = false;

@@ -23,6 +23,7 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
   SetColor(clBtnFace);
   SetParentFont(false);
   SetBounds(0, 0, 320, 240);
+  icon_.OnChange = [this] { UpdateWindowIcon(); };
   Screen.AddForm(this);
 }
 
@@ -106,6 +107,14 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   FrameStyles(params.Style, params.ExStyle);
   if (!Enabled()) params.Style |= WS_DISABLED;
   if (borderStyle_ == bsDialog) params.ClassStyle |= CS_SAVEBITS;
+  if (IsMDIChild()) {
+    // Created by the MDI client (WM_MDICREATE) as one of its children.
+    params.Style = (params.Style & ~WS_POPUP) | WS_CHILD | WS_CLIPSIBLINGS;
+    if (Visible()) params.Style |= WS_VISIBLE;
+    params.ExStyle |= WS_EX_MDICHILD;
+    params.WndParent = MDIParentForm().ClientHandle();
+    return;
+  }
   // Secondary forms stay above the main form.
   params.WndParent = ParentWindow();
   TCustomForm* main = OwningApplication().MainForm();
@@ -119,6 +128,9 @@ void TCustomForm::CreateParams(TCreateParams& params) {
 
 void TCustomForm::CreateWnd() {
   TWinControl::CreateWnd();
+  Screen.FormsReordered();
+  UpdateWindowIcon();
+  if (formStyle_ == fsMDIForm && !Parent()) CreateMDIClient();
   if (Parent() || clientWidth_ < 0) return;
   // The platform's frame may differ from the computed one: correct the
   // outer size until the client area is exactly what was asked for.
@@ -192,22 +204,39 @@ void TCustomForm::SetBorderIcons(TBorderIcons icons) {
 void TCustomForm::SetFormStyle(TFormStyle style) {
   if (style == formStyle_) return;
   formStyle_ = style;
+  if (style == fsMDIChild) SetVisible(true);  // children show once built
   if (HandleAllocated()) RecreateWnd();
-}
-
-TWindowState TCustomForm::WindowState() const noexcept {
-  if (!HandleAllocated()) return windowState_;
-  HWND window = const_cast<TCustomForm*>(this)->Handle();
-  if (::IsIconic(window)) return wsMinimized;
-  if (::IsZoomed(window)) return wsMaximized;
-  return wsNormal;
 }
 
 void TCustomForm::SetWindowState(TWindowState state) {
   windowState_ = state;
   if (!HandleAllocated() || !Visible()) return;
-  static constexpr int kCommand[] = {SW_RESTORE, SW_MINIMIZE, SW_MAXIMIZE};
-  ::ShowWindow(Handle(), kCommand[state]);
+  HWND window = Handle();
+  if (state == wsNormal && ::IsIconic(window)) {
+    // A minimised window that was maximised would go back to maximised.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    ::GetWindowPlacement(window, &placement);
+    placement.flags &= ~WPF_RESTORETOMAXIMIZED;
+    placement.showCmd = SW_SHOWNORMAL;
+    ::SetWindowPlacement(window, &placement);
+    // Not every platform honours the placement flag: restore once more.
+    if (::IsZoomed(window)) ::ShowWindow(window, SW_RESTORE);
+    return;
+  }
+  static constexpr int kCommand[] = {SW_SHOWNORMAL, SW_MINIMIZE, SW_MAXIMIZE};
+  ::ShowWindow(window, kCommand[state]);
+}
+
+void TCustomForm::UpdateWindowIcon() {
+  if (!HandleAllocated()) return;
+  TIcon& shown = icon_.Empty() ? OwningApplication().Icon() : icon_;
+  // The new icons go to the window before the old small one is destroyed.
+  TIcon small = shown.CopyAt(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON));
+  HWND window = Handle();
+  ::SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(shown.Handle()));
+  ::SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.Handle()));
+  smallIcon_ = std::move(small);
 }
 
 bool TCustomForm::Active() const noexcept {
@@ -278,7 +307,9 @@ void TCustomForm::Close() {
     return;
   }
   if (!CloseQuery()) return;
+  // An MDI child is minimised unless it cannot be.
   TCloseAction action = caHide;
+  if (IsMDIChild()) action = (borderIcons_ & biMinimize) ? caMinimize : caNone;
   DoClose(action);
   if (action == caNone) return;
   if (IsMainForm()) {
@@ -400,6 +431,11 @@ void TCustomForm::WndProc(TMessage& m) {
     case WM_CLOSE: WMClose(m); break;
     case WM_ACTIVATE: WMActivate(m); break;
     case WM_GETMINMAXINFO: WMGetMinMaxInfo(m); break;
+    case WM_SIZE: WMSize(m); break;
+    case WM_WINDOWPOSCHANGED: WMWindowPosChanged(m); break;
+    case CM_ICONCHANGED: CMIconChanged(m); break;
+    case CM_MENUCHANGED: CMMenuChanged(m); break;
+    case WM_MDIACTIVATE: WMMDIActivate(m); break;
     case WM_EXITSIZEMOVE: WMExitSizeMove(m); break;
     case CM_VISIBLECHANGED: CMVisibleChanged(m); break;
     case CM_RECREATEWND: CMRecreateWnd(m); break;
@@ -435,6 +471,52 @@ void TCustomForm::WMGetMinMaxInfo(TMessage& m) {
   if (c.MaxHeight > 0) info->ptMaxTrackSize.y = c.MaxHeight;
 }
 
+int TCustomForm::ShowCommand() const noexcept {
+  static constexpr int kCommand[] = {SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED};
+  return kCommand[windowState_];
+}
+
+void TCustomForm::WMSize(TMessage& m) {
+  // A hidden window's sizes (its creation, a re-creation) are no state the
+  // user or the program chose.
+  if (!Parent() && ::IsWindowVisible(Handle())) {
+    switch (m.WParam) {
+      case SIZE_MINIMIZED: windowState_ = wsMinimized; break;
+      case SIZE_MAXIMIZED: windowState_ = wsMaximized; break;
+      case SIZE_RESTORED: windowState_ = wsNormal; break;
+      default: break;
+    }
+  }
+  TWinControl::WndProc(m);
+}
+
+void TCustomForm::WMWindowPosChanged(TMessage& m) {
+  const auto* pos = reinterpret_cast<const WINDOWPOS*>(m.LParam);
+  if (pos && !(pos->flags & SWP_NOZORDER)) Screen.FormsReordered();
+  TWinControl::WndProc(m);
+}
+
+bool TCustomForm::PreviewKey(UINT msg, WPARAM& key) {
+  if (!keyPreview_) return false;
+  const TShiftState shift = ShiftStateFromKeyboard();
+  if (msg == WM_CHAR) {
+    wchar_t ch = static_cast<wchar_t>(key);
+    KeyPress(ch);
+    key = ch;
+  } else {
+    WORD k = static_cast<WORD>(key);
+    if (msg == WM_KEYUP || msg == WM_SYSKEYUP) KeyUp(k, shift);
+    else KeyDown(k, shift);
+    key = k;
+  }
+  return key == 0;
+}
+
+void TCustomForm::CMIconChanged(TMessage& m) {
+  m.Result = 0;
+  UpdateWindowIcon();
+}
+
 void TCustomForm::WMExitSizeMove(TMessage& m) {
   // The user sized the form: its outer size is what counts from now on.
   clientWidth_ = clientHeight_ = -1;
@@ -452,10 +534,10 @@ void TCustomForm::CMVisibleChanged(TMessage& m) {
     HWND window = Handle();
     if (!positioned_) {
       positioned_ = true;
-      ApplyPosition();
+      if (!IsMDIChild()) ApplyPosition();
     }
-    static constexpr int kCommand[] = {SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED};
-    ::ShowWindow(window, kCommand[windowState_]);
+    ::ShowWindow(window, ShowCommand());
+    if (IsMDIChild()) ::SendMessageW(::GetParent(window), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window), 0);
   } else {
     if (HandleAllocated()) ::ShowWindow(Handle(), SW_HIDE);
     DoHide();
@@ -464,7 +546,7 @@ void TCustomForm::CMVisibleChanged(TMessage& m) {
 
 void TCustomForm::CMRecreateWnd(TMessage& m) {
   TWinControl::WndProc(m);
-  if (!Parent() && Visible() && HandleAllocated()) ::ShowWindow(Handle(), SW_SHOWNORMAL);
+  if (!Parent() && Visible() && HandleAllocated()) ::ShowWindow(Handle(), ShowCommand());
 }
 
 void TCustomForm::CMRelease(TMessage& m) {
@@ -473,6 +555,23 @@ void TCustomForm::CMRelease(TMessage& m) {
 }
 
 // ---- TForm ---------------------------------------------------------------------------
+
+namespace {
+
+// Constraints as an object property; change them with SetConstraints so
+// that the window follows.
+TPropInfo PropConstraints() {
+  TPropInfo p;
+  p.Name = "Constraints";
+  p.TypeName = "TSizeConstraints";
+  p.Kind = TTypeKind::Class;
+  p.Get = [](const TObject& o) -> TPropValue {
+    return const_cast<TSizeConstraints*>(&static_cast<const TControl&>(o).Constraints());
+  };
+  return p;
+}
+
+}  // namespace
 
 std::vector<TPropInfo> TForm::PublishedProperties() {
   return {
@@ -494,6 +593,11 @@ std::vector<TPropInfo> TForm::PublishedProperties() {
                            &TCustomForm::SetFormStyle, kFormStyleNames),
       OrdProp<TCustomForm>("WindowState", "TWindowState", TTypeKind::Enumeration,
                            &TCustomForm::WindowState, &TCustomForm::SetWindowState, kWindowStateNames),
+      ObjProp<TCustomForm>("Icon", "TIcon", &TCustomForm::Icon),
+      PropConstraints(),
+      BoolProp<TCustomForm>("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview),
+      OrdProp<TCustomForm>("TileMode", "TTileMode", TTypeKind::Enumeration, &TCustomForm::TileMode,
+                           &TCustomForm::SetTileMode, kTileModeNames),
       BoolProp<TCustomForm>("Scaled", &TCustomForm::Scaled, &TCustomForm::SetScaled),
       OrdProp<TCustomForm>("PixelsPerInch", "Integer", TTypeKind::Integer, &TCustomForm::PixelsPerInch,
                            &TCustomForm::SetPixelsPerInch),

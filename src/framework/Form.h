@@ -28,8 +28,10 @@
 // resolution before Loaded. The client size set with SetClientSize is kept
 // exactly, whatever the border style.
 #include "framework/WinControl.h"
+#include "graphics/Icon.h"
 
 class TApplication;
+class TMenuItem;
 
 enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 using TBorderIcons = unsigned;
@@ -50,8 +52,10 @@ inline constexpr std::string_view kPositionNames[] = {
     "poDesigned",     "poDefault",       "poDefaultPosOnly", "poDefaultSizeOnly",
     "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"};
 
-// MDI styles are accepted and stored; such forms still behave as normal
-// forms until MDI support exists.
+// fsMDIForm: a main window whose client area is the platform's MDI client
+// (ClientHandle), which holds the fsMDIChild forms. A child is made visible
+// when created and lies in the MDI form that owns it, else in the
+// application's main form, else in the first MDI form on the screen.
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 inline constexpr std::string_view kFormStyleNames[] = {"fsNormal", "fsMDIChild", "fsMDIForm",
                                                        "fsStayOnTop"};
@@ -60,6 +64,9 @@ enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 inline constexpr std::string_view kWindowStateNames[] = {"wsNormal", "wsMinimized", "wsMaximized"};
 
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
+
+enum TTileMode { tbHorizontal, tbVertical };
+inline constexpr std::string_view kTileModeNames[] = {"tbHorizontal", "tbVertical"};
 
 using TModalResult = int;
 constexpr TModalResult mrNone = 0;
@@ -91,8 +98,13 @@ class TCustomForm : public TWinControl {
   void SetPosition(TPosition position) noexcept { position_ = position; }
   TFormStyle FormStyle() const noexcept { return formStyle_; }
   void SetFormStyle(TFormStyle style);
-  TWindowState WindowState() const noexcept;
+  // Follows the window: minimising or maximising it from its system menu
+  // or by code shows here.
+  TWindowState WindowState() const noexcept { return windowState_; }
   void SetWindowState(TWindowState state);
+  // The window's icon (big and small); empty: the application's icon.
+  TIcon& Icon() noexcept { return icon_; }
+  void SetIcon(const TIcon& icon) { icon_.Assign(icon); }
   // Scale to the screen's resolution from PixelsPerInch when loaded.
   bool Scaled() const noexcept { return scaled_; }
   void SetScaled(bool scaled) noexcept { scaled_ = scaled; }
@@ -103,6 +115,28 @@ class TCustomForm : public TWinControl {
   bool Modal() const noexcept { return modal_; }
   // The form's window is the active window.
   bool Active() const noexcept;
+
+  // The form sees every key of its controls first (OnKeyDown, OnKeyPress,
+  // OnKeyUp); a key it clears goes no further.
+  bool KeyPreview() const noexcept { return keyPreview_; }
+  void SetKeyPreview(bool preview) noexcept { keyPreview_ = preview; }
+
+  // MDI (an fsMDIForm). Children are listed front to back.
+  HWND ClientHandle() const noexcept { return clientHandle_; }
+  TCustomForm* ActiveMDIChild() const;
+  int MDIChildCount() const;
+  TCustomForm* MDIChildren(int index) const;
+  TTileMode TileMode() const noexcept { return tileMode_; }
+  void SetTileMode(TTileMode mode) noexcept { tileMode_ = mode; }
+  // A top-level item of the form's main menu whose sub-menu the platform
+  // extends with one entry per child.
+  TMenuItem* WindowMenu() const noexcept { return windowMenu_; }
+  void SetWindowMenu(TMenuItem* item);
+  void Cascade();
+  void Tile();
+  void ArrangeIcons();
+  void Next();
+  void Previous();
 
   RECT ClientRect() const override;
   void SetClientSize(int width, int height) override;
@@ -133,7 +167,13 @@ class TCustomForm : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
+  void DestroyWnd() override;
   void WndProc(TMessage& message) override;
+  // The platform's MDI procedures for MDI forms and children.
+  void DefaultHandler(TMessage& message) override;
+  void AlignControls(RECT& rect) override;
+  bool PreviewKey(UINT msg, WPARAM& key) override;
+  void Notification(TComponent* component, TOperation operation) override;
   void VisibleChanging(bool visible) override;
   void ChangeScale(int multiplier, int divider) override;
 
@@ -147,6 +187,11 @@ class TCustomForm : public TWinControl {
   void WMClose(TMessage& message);
   void WMActivate(TMessage& message);
   void WMGetMinMaxInfo(TMessage& message);
+  void WMSize(TMessage& message);
+  void WMWindowPosChanged(TMessage& message);
+  void CMIconChanged(TMessage& message);
+  void CMMenuChanged(TMessage& message);
+  void WMMDIActivate(TMessage& message);
   void WMExitSizeMove(TMessage& message);
   void CMVisibleChanged(TMessage& message);
   void CMRecreateWnd(TMessage& message);
@@ -158,6 +203,16 @@ class TCustomForm : public TWinControl {
   void ApplyPosition();
   TApplication& OwningApplication() const noexcept;
   bool IsMainForm() const noexcept;
+  bool IsMDIChild() const noexcept { return formStyle_ == fsMDIChild && !Parent(); }
+  // The MDI form a child lies in (created first when needed); throws when none.
+  TCustomForm& MDIParentForm();
+  void CreateMDIClient();
+  // Tells the MDI client which menu bar and window menu to use.
+  void UpdateWindowMenu();
+  // The ShowWindow command that shows the window in WindowState.
+  int ShowCommand() const noexcept;
+  // Gives the window its icon: the form's, else the application's.
+  void UpdateWindowIcon();
 
   // The application that created the form (its owner then), or the global
   // one; kept because a form being freed has left its owner already.
@@ -170,6 +225,12 @@ class TCustomForm : public TWinControl {
   bool scaled_ = true;
   int pixelsPerInch_ = 96;
   TModalResult modalResult_ = mrNone;
+  bool keyPreview_ = false;
+  HWND clientHandle_ = nullptr;
+  TTileMode tileMode_ = tbHorizontal;
+  TMenuItem* windowMenu_ = nullptr;
+  TIcon icon_;
+  TIcon smallIcon_;  // the window's small icon, made from the one shown
   bool modal_ = false;
   bool positioned_ = false;
   // The client size asked for with SetClientSize, kept through border

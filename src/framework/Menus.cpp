@@ -415,6 +415,7 @@ void TMainMenu::AttachTo(TWinControl* window) {
   FreeNotification(window);
   hook_.Attach(*window, TWndMethod::Bind<&TMainMenu::HookProc>(this));
   ::SetMenu(window->Handle(), Handle());
+  window->Perform(CM_MENUCHANGED);
 }
 
 void TMainMenu::Detach() noexcept {
@@ -443,6 +444,7 @@ void TMainMenu::HandleRebuilt(HMENU menu) {
   if (!window_ || !window_->HandleAllocated()) return;
   ::SetMenu(window_->Handle(), menu);
   ::DrawMenuBar(window_->Handle());
+  window_->Perform(CM_MENUCHANGED);  // an MDI form hands the new menu to its client
 }
 
 void TMainMenu::HookProc(TMessage& message) {

@@ -36,21 +36,6 @@ class TMenu;
 class TCustomImageList;
 class TWinControl;
 
-// State of an owner-drawn item (the ODS_* flags).
-enum TOwnerDrawStateFlag : unsigned {
-  odSelected = ODS_SELECTED,
-  odGrayed = ODS_GRAYED,
-  odDisabled = ODS_DISABLED,
-  odChecked = ODS_CHECKED,
-  odFocused = ODS_FOCUS,
-  odDefault = ODS_DEFAULT,
-  odHotLight = ODS_HOTLIGHT,
-  odInactive = ODS_INACTIVE,
-  odNoAccel = ODS_NOACCEL,
-  odNoFocusRect = ODS_NOFOCUSRECT,
-};
-using TOwnerDrawState = unsigned;
-
 // Reading order of a menu.
 enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 inline constexpr std::string_view kBiDiModeNames[] = {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign",

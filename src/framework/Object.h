@@ -104,6 +104,25 @@ class EOutOfResources : public Exception {
  public:
   using Exception::Exception;
 };
+// An index outside a list, or an operation a list does not allow.
+class EListError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// Holds a BeginUpdate/EndUpdate pair of a string list or a collection for
+// one scope, so an exception in between still ends the update.
+template <typename T>
+class TUpdateScope {
+ public:
+  explicit TUpdateScope(T& target) : target_(target) { target_.BeginUpdate(); }
+  ~TUpdateScope() noexcept(false) { target_.EndUpdate(); }
+  TUpdateScope(const TUpdateScope&) = delete;
+  TUpdateScope& operator=(const TUpdateScope&) = delete;
+
+ private:
+  T& target_;
+};
 
 // Binds an event handler method to its object, for event properties:
 //   Lb_Ref->OnClick = EventOf(this, &TFrm_Main::Lb_RefClick);

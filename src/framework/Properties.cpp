@@ -106,3 +106,16 @@ void* GetObjectProp(const TObject& object, std::string_view name, std::string_vi
   if (p.Kind != TTypeKind::Class || p.TypeName != typeName) WrongKind(p);
   return std::get<void*>(p.Get(object));
 }
+
+double GetFloatProp(const TObject& object, std::string_view name) {
+  const TPropInfo& p = Require(object, name);
+  if (p.Kind != TTypeKind::Float) WrongKind(p);
+  return std::get<double>(p.Get(object));
+}
+
+void SetFloatProp(TObject& object, std::string_view name, double value) {
+  const TPropInfo& p = Require(object, name);
+  if (p.Kind != TTypeKind::Float) WrongKind(p);
+  RequireWritable(p);
+  p.Set(object, value);
+}

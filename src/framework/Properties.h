@@ -12,7 +12,8 @@
 //
 // Values travel as TPropValue: ordinal kinds (integers, enumerations,
 // booleans, sets as bit masks, colours) as int64, strings as std::string
-// (narrow, e.g. Name) or std::wstring (wide captions), objects as a pointer.
+// (narrow, e.g. Name) or std::wstring (wide captions), objects as a pointer,
+// floating-point values (dates and times) as double.
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -32,9 +33,10 @@ enum class TTypeKind {
   String,       // narrow text (std::string)
   WString,      // UTF-16 text (std::wstring)
   Class,        // an object owned by the component (TFont, TPicture)
+  Float,        // double (TDateTime and the like)
 };
 
-using TPropValue = std::variant<std::int64_t, std::string, std::wstring, void*>;
+using TPropValue = std::variant<std::int64_t, std::string, std::wstring, void*, double>;
 
 struct TPropInfo {
   std::string_view Name;
@@ -73,6 +75,8 @@ void SetEnumProp(TObject& object, std::string_view name, std::string_view valueN
 std::wstring GetStrProp(const TObject& object, std::string_view name);
 void SetStrProp(TObject& object, std::string_view name, std::wstring_view value);
 void* GetObjectProp(const TObject& object, std::string_view name, std::string_view typeName);
+double GetFloatProp(const TObject& object, std::string_view name);
+void SetFloatProp(TObject& object, std::string_view name, double value);
 template <typename T>
 T* GetObjectProp(const TObject& object, std::string_view name, std::string_view typeName) {
   return static_cast<T*>(GetObjectProp(object, name, typeName));
@@ -165,4 +169,23 @@ inline constexpr std::string_view kBooleanNames[] = {"False", "True"};
 template <typename C, typename G, typename S = std::nullptr_t>
 TPropInfo BoolProp(std::string_view name, G getter, S setter = nullptr) {
   return OrdProp<C>(name, "Boolean", TTypeKind::Enumeration, getter, setter, kBooleanNames);
+}
+
+// A floating-point property from a getter and an optional setter of class C.
+template <typename C, typename G, typename S = std::nullptr_t>
+TPropInfo FloatProp(std::string_view name, std::string_view typeName, G getter, S setter = nullptr) {
+  TPropInfo p;
+  p.Name = name;
+  p.TypeName = typeName;
+  p.Kind = TTypeKind::Float;
+  p.Get = [getter](const TObject& o) -> TPropValue {
+    return static_cast<double>((const_cast<C&>(static_cast<const C&>(o)).*getter)());
+  };
+  if constexpr (!std::is_same_v<S, std::nullptr_t>) {
+    using Arg = typename prop_detail::SetterArg<S>::type;
+    p.Set = [setter](TObject& o, const TPropValue& v) {
+      (static_cast<C&>(o).*setter)(static_cast<Arg>(std::get<double>(v)));
+    };
+  }
+  return p;
 }

@@ -1,6 +1,9 @@
 #include "framework/Screen.h"
 
 #include <algorithm>
+#include <climits>
+#include <unordered_map>
+#include <utility>
 
 #include "framework/Form.h"
 #include "graphics/GdiObjects.h"
@@ -76,6 +79,38 @@ TMonitor TScreen::MonitorFromPoint(POINT p) const noexcept {
   return Describe(::MonitorFromPoint(p, MONITOR_DEFAULTTONEAREST));
 }
 
+TCustomForm* TScreen::Forms(int index) const {
+  SortForms();
+  return forms_.at(static_cast<size_t>(index));
+}
+
+void TScreen::SortForms() const {
+  if (!reorder_) return;
+  reorder_ = false;
+  // Places of the top-level windows, front to back.
+  std::unordered_map<HWND, int> place;
+  int n = 0;
+  for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT)) place.emplace(w, n++);
+  auto siblingPlace = [](HWND w) {
+    int i = 0;
+    for (HWND s = ::GetWindow(w, GW_HWNDFIRST); s && s != w; s = ::GetWindow(s, GW_HWNDNEXT)) ++i;
+    return i;
+  };
+  // (top-level place, place inside it: -1 for the top-level window itself)
+  std::unordered_map<TCustomForm*, std::pair<int, int>> key;
+  for (TCustomForm* f : forms_) {
+    std::pair<int, int> k{INT_MAX, 0};
+    if (f->HandleAllocated()) {
+      HWND w = f->Handle();
+      HWND root = ::GetAncestor(w, GA_ROOT);
+      if (auto it = place.find(root ? root : w); it != place.end())
+        k = {it->second, root && root != w ? siblingPlace(w) : -1};
+    }
+    key.emplace(f, k);
+  }
+  std::stable_sort(forms_.begin(), forms_.end(), [&](TCustomForm* a, TCustomForm* b) { return key[a] < key[b]; });
+}
+
 void TScreen::AddForm(TCustomForm* form) {
   if (std::find(forms_.begin(), forms_.end(), form) == forms_.end()) forms_.push_back(form);
 }
@@ -89,8 +124,7 @@ void TScreen::RemoveForm(TCustomForm* form) {
 }
 
 void TScreen::FormActivated(TCustomForm* form) {
-  auto it = std::find(forms_.begin(), forms_.end(), form);
-  if (it != forms_.end()) std::rotate(forms_.begin(), it, it + 1);
+  reorder_ = true;
   if (activeForm_ != form) {
     activeForm_ = form;
     if (OnActiveFormChange) OnActiveFormChange(*this);

@@ -23,10 +23,12 @@ class TScreen : public TObject {
  public:
   TScreen() = default;
 
-  // Attributes: forms. Forms(0) is the most recently activated form; a new
-  // form is added at the end.
+  // Attributes: forms in screen order, front to back: top-level windows as
+  // they lie on the screen, each followed by the forms inside it (MDI
+  // children) in their own order; forms without a window come last, in
+  // creation order.
   int FormCount() const noexcept { return static_cast<int>(forms_.size()); }
-  TCustomForm* Forms(int index) const { return forms_.at(static_cast<size_t>(index)); }
+  TCustomForm* Forms(int index) const;
   TCustomForm* ActiveForm() const noexcept { return activeForm_; }
   // The form whose window is window, or null.
   TCustomForm* FindForm(HWND window) const noexcept;
@@ -57,8 +59,12 @@ class TScreen : public TObject {
   void AddForm(TCustomForm* form);
   void RemoveForm(TCustomForm* form);
   void FormActivated(TCustomForm* form);
+  // A form's window was created or moved in the z-order.
+  void FormsReordered() noexcept { reorder_ = true; }
+  void SortForms() const;
 
-  std::vector<TCustomForm*> forms_;
+  mutable std::vector<TCustomForm*> forms_;
+  mutable bool reorder_ = false;
   TCustomForm* activeForm_ = nullptr;
   TCursor cursor_ = crDefault;
 };

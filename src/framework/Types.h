@@ -36,6 +36,10 @@ enum TBevelEdge : unsigned { beLeft = 1, beTop = 2, beRight = 4, beBottom = 8 };
 using TBevelEdges = unsigned;
 inline constexpr std::string_view kBevelEdgeNames[] = {"beLeft", "beTop", "beRight", "beBottom"};
 
+// Which of its own scroll bars a scrolling control shows.
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+inline constexpr std::string_view kScrollStyleNames[] = {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"};
+
 // Mouse cursors. Negative values are the platform's shared cursors;
 // crDefault means "ask the parent".
 enum TCursor : int {
@@ -75,6 +79,23 @@ using TShiftState = unsigned;
 TShiftState ShiftStateFromMouse(WPARAM keys) noexcept;
 // From the keyboard's current state.
 TShiftState ShiftStateFromKeyboard() noexcept;
+
+// State of an owner-drawn item: menu items, list and combo box items
+// (the ODS_* flags).
+enum TOwnerDrawStateFlag : unsigned {
+  odSelected = ODS_SELECTED,
+  odGrayed = ODS_GRAYED,
+  odDisabled = ODS_DISABLED,
+  odChecked = ODS_CHECKED,
+  odFocused = ODS_FOCUS,
+  odDefault = ODS_DEFAULT,
+  odHotLight = ODS_HOTLIGHT,
+  odInactive = ODS_INACTIVE,
+  odNoAccel = ODS_NOACCEL,
+  odNoFocusRect = ODS_NOFOCUSRECT,
+  odComboBoxEdit = ODS_COMBOBOXEDIT,
+};
+using TOwnerDrawState = unsigned;
 
 // Events. The sender is the control (or component) that raises the event.
 using TNotifyEvent = std::function<void(TObject& sender)>;

@@ -85,6 +85,16 @@ class TWinControl : public TControl {
   bool Focused() const noexcept;
   virtual bool CanFocus();
   void SetFocus();
+  // Keyboard interface (DialogKeys.cpp). The control that gets the focus
+  // after current (before it when not forward) among this control's
+  // windowed descendants in child order, wrapping: with checkTabStop only
+  // tab stops; with checkParent only this control's own children. Null
+  // when there is none but current.
+  TWinControl* FindNextControl(TWinControl* current, bool forward, bool checkTabStop,
+                               bool checkParent);
+  // Moves the focus there (Tab, Shift+Tab, arrow keys); false when there
+  // was nowhere to go.
+  bool SelectNext(TWinControl* current, bool forward, bool checkTabStop);
 
   // Operations
   void DestroyHandle();
@@ -141,6 +151,10 @@ class TWinControl : public TControl {
   virtual void KeyDown(WORD& key, TShiftState shift);
   virtual void KeyUp(WORD& key, TShiftState shift);
   virtual void KeyPress(wchar_t& key);
+  // Offers a key message (WM_KEYDOWN, WM_KEYUP, WM_CHAR) of a control inside
+  // this one before that control handles it; true when it was taken (key
+  // cleared). A form with KeyPreview takes keys here.
+  virtual bool PreviewKey(UINT /*msg*/, WPARAM& /*key*/) { return false; }
 
   void WndProc(TMessage& message) override;
   void DefaultHandler(TMessage& message) override;
@@ -150,6 +164,17 @@ class TWinControl : public TControl {
   // Reads the window's bounds back (after the platform moved it).
   void UpdateBounds();
   bool Aligning() const noexcept { return aligning_; }
+  // Keys the focused control does not want itself (WantsKey): Tab and the
+  // arrows move the focus, Enter, Esc and the like go to the form as
+  // CM_DIALOGKEY (a default button takes Enter); characters go as
+  // CM_DIALOGCHAR (mnemonics; without Alt only when the control takes no
+  // characters). True when taken. A control whose keys arrive at an inner
+  // window of its own calls them from there.
+  bool DialogKey(WORD key);
+  bool DialogChar(wchar_t ch, bool alt);
+  bool WantsKey(WORD key);
+  // The character of a key that DialogKey took; it goes no further.
+  static bool DroppedDialogChar(TMessage& message) noexcept;
 
   static TPropInfo PropTabStop();
   static TPropInfo PropBevelEdges();
@@ -167,9 +192,14 @@ class TWinControl : public TControl {
   void WMCaptureChanged(TMessage& message);
   void WMSetFocus(TMessage& message);
   void WMKillFocus(TMessage& message);
+  // The window at the top of this control's parents previews the key.
+  bool KeyPreviewed(TMessage& message);
   void WMKeyDown(TMessage& message);
   void WMKeyUp(TMessage& message);
   void WMChar(TMessage& message);
+  void WMSysChar(TMessage& message);
+  // Broadcast to the children until one answers non-zero.
+  void CMDialogKey(TMessage& message);
   void WMNCDestroy(TMessage& message);
   void WMReflect(TMessage& message, HWND child);
   void CNCtlColor(TMessage& message);

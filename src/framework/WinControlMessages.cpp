@@ -29,7 +29,12 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_SYSKEYDOWN: WMKeyDown(m); break;
     case WM_KEYUP:
     case WM_SYSKEYUP: WMKeyUp(m); break;
-    case WM_CHAR: WMChar(m); break;
+    case WM_CHAR:
+      if (!DroppedDialogChar(m)) WMChar(m);
+      break;
+    case WM_SYSCHAR: WMSysChar(m); break;
+    case CM_DIALOGKEY:
+    case CM_DIALOGCHAR: CMDialogKey(m); break;
     case WM_NCDESTROY: WMNCDestroy(m); break;
     case WM_COMMAND:
     case WM_HSCROLL:
@@ -192,10 +197,23 @@ void TWinControl::WMKillFocus(TMessage& m) {
   if (OnExit) OnExit(*this);
 }
 
+bool TWinControl::KeyPreviewed(TMessage& m) {
+  TWinControl* top = this;
+  while (top->Parent()) top = top->Parent();
+  if (top == this || !top->PreviewKey(m.Msg, m.WParam)) return false;
+  m.Result = 0;
+  return true;
+}
+
 void TWinControl::WMKeyDown(TMessage& m) {
+  if (KeyPreviewed(m)) return;
   WORD key = static_cast<WORD>(m.WParam);
   KeyDown(key, ShiftStateFromKeyboard());
   if (key == 0) {
+    m.Result = 0;
+    return;
+  }
+  if (m.Msg == WM_KEYDOWN && DialogKey(key)) {
     m.Result = 0;
     return;
   }
@@ -204,6 +222,7 @@ void TWinControl::WMKeyDown(TMessage& m) {
 }
 
 void TWinControl::WMKeyUp(TMessage& m) {
+  if (KeyPreviewed(m)) return;
   WORD key = static_cast<WORD>(m.WParam);
   KeyUp(key, ShiftStateFromKeyboard());
   if (key == 0) {
@@ -215,9 +234,14 @@ void TWinControl::WMKeyUp(TMessage& m) {
 }
 
 void TWinControl::WMChar(TMessage& m) {
+  if (KeyPreviewed(m)) return;
   wchar_t ch = static_cast<wchar_t>(m.WParam);
   KeyPress(ch);
   if (ch == 0) {
+    m.Result = 0;
+    return;
+  }
+  if (DialogChar(ch, false)) {
     m.Result = 0;
     return;
   }

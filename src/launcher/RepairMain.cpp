@@ -9,6 +9,7 @@
 #include "LauncherTexts.h"
 #include "PublicFunction.h"
 #include "ResourceBytes.h"
+#include "engine/QELSkinEngine.h"
 #include "framework/Application.h"
 #include "res/PictureResources.h"
 
@@ -17,6 +18,9 @@ namespace {
 constexpr int kSkipSkinTag = 9999;                       // left unskinned by the skin engine
 constexpr TColor kMessageBlue = MakeColor(40, 91, 162);  // the waiting message's colour
 constexpr wchar_t kFontName[] = L"宋体";
+// Where the skin package lay on the machine the window was designed on; it
+// is not on the user's machine, so the stored skin below is the one used.
+constexpr wchar_t kDesignSkinFile[] = L"E:\\Velmora\\Design\\Skins\\VelmoraRepairBlue.qsk";
 
 bool IsReportTitle(const std::wstring& title) {
   return title.find(L"报修") != std::wstring::npos || title.find(L"登记") != std::wstring::npos;
@@ -26,6 +30,10 @@ bool IsReportTitle(const std::wstring& title) {
 
 TFrm_RepairMain::TFrm_RepairMain(TComponent* owner, TRepairMainSetup setup)
     : TForm(owner), core_(*this, std::move(setup.Location)) {
+  // The skin engine skins the window as soon as the form is loaded, which
+  // creates the window and the browser control in it: object linking must
+  // be ready before that (FormCreate comes later).
+  ::OleInitialize(nullptr);
   SetName("Frm_RepairMain");
   SetBorderStyle(bsDialog);
   SetBorderIcons(biSystemMenu);
@@ -36,6 +44,7 @@ TFrm_RepairMain::TFrm_RepairMain(TComponent* owner, TRepairMainSetup setup)
   Font().SetName(kFontName);
   Font().SetHeight(-16);
   CreateComponents();
+  CreateSkinEngine();
   WebBrowser->SetFactory(std::move(setup.BrowserFactory));
   LoadPictures();
   OnCreate = EventOf(this, &TFrm_RepairMain::FormCreate);
@@ -127,6 +136,29 @@ void TFrm_RepairMain::CreateComponents() {
   ApplicationEvents1->OnMessage = [this](MSG& msg, bool& handled) { ApplicationEvents1Message(msg, handled); };
 }
 
+void TFrm_RepairMain::CreateSkinEngine() {
+  qelSkinEngine1 = Create<TqelSkinEngine>();
+  qelSkinEngine1->SetName("qelSkinEngine1");
+  qelSkinEngine1->SetActive(true);
+  qelSkinEngine1->SetResSysMenuMin(L"Mi&nimize");
+  qelSkinEngine1->SetResSysMenuMax(L"Ma&ximize/Restore");
+  qelSkinEngine1->SetResSysMenuClose(L"&Close");
+  qelSkinEngine1->SetDisabledTag(kSkipSkinTag);
+  qelSkinEngine1->SetDrawScrollBar(true);
+  qelSkinEngine1->SetBuiltIn(true);
+  qelSkinEngine1->SetSkinDialogs(true);
+  qelSkinEngine1->SetSkinAllForms(true);
+  qelSkinEngine1->SetNoChangeButtonsFontColor(false);
+  qelSkinEngine1->SetSkinFile(kDesignSkinFile);
+  // A window without its skin still does its job: a skin that cannot be
+  // loaded is logged, not shown.
+  try {
+    qelSkinEngine1->ReadSkinData(LoadRcData(::GetModuleHandleW(nullptr), kBuiltInSkinResource));
+  } catch (const std::exception& e) {
+    LogSkinFailure(e.what());
+  }
+}
+
 void TFrm_RepairMain::LoadPictures() {
   const HMODULE module = ::GetModuleHandleW(nullptr);
   const auto background = DecodeJpeg(LoadRcData(module, kErrorBackgroundResource));
@@ -210,6 +242,13 @@ void TFrm_RepairMain::ShowErrorState() {
 void TFrm_RepairMain::LogLoadFailure(const std::string& message) noexcept {
   try {
     TSysOper::WriteLog(ToAnsi(L"加载页面失败，错误：") + message);
+  } catch (...) {
+  }
+}
+
+void TFrm_RepairMain::LogSkinFailure(const std::string& message) noexcept {
+  try {
+    TSysOper::WriteLog(ToAnsi(L"加载皮肤失败，错误：") + message);
   } catch (...) {
   }
 }

@@ -15,6 +15,7 @@
 #include "framework/Panel.h"
 
 class TAnimatedImage;
+class TqelSkinEngine;
 
 // How a window is put together: the browser factory and where the
 // launcher's files are. Tests replace both.
@@ -41,6 +42,7 @@ class TFrm_RepairMain : public TForm, private IRepairMainView {
   TAnimatedImage* Img_Gif;
   TLabel* Lb_Phone;
   TApplicationEvents* ApplicationEvents1;
+  TqelSkinEngine* qelSkinEngine1;
 
   // The launcher state (identity, page address, main program path).
   const TRepairFields& Fields() const noexcept { return core_.Fields(); }
@@ -55,12 +57,16 @@ class TFrm_RepairMain : public TForm, private IRepairMainView {
 
  private:
   void CreateComponents();
+  // The skin engine with its stored values; the built-in skin travels in
+  // the executable's resources.
+  void CreateSkinEngine();
   void LoadPictures();
   // Requests the page; a request the browser refuses leads to the error
   // state and one log line.
   void RequestPage();
   void ShowErrorState();
   static void LogLoadFailure(const std::string& message) noexcept;
+  static void LogSkinFailure(const std::string& message) noexcept;
   TLabel* MakeLabel(const wchar_t* name, int left, int top, std::wstring_view caption, int fontHeight,
                     TColor color);
 

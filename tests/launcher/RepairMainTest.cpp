@@ -13,6 +13,7 @@
 #include "LauncherTestSupport.h"
 #include "PublicFunction.h"
 #include "RepairMain.h"
+#include "engine/QELSkinEngine.h"
 #include "ScriptedBrowser.h"
 #include "framework/Application.h"
 #include "graphics/GdiObjects.h"
@@ -236,3 +237,61 @@ TEST_F(RepairMainTest, WaitingMessageAndIndicatorArePainted) {
 }
 
 }  // namespace
+
+namespace {
+
+// What the test saw of a warning box while it was up.
+struct TWarningSeen {
+  bool shown = false, skinned = false;
+  std::wstring text;
+};
+TWarningSeen g_warning;
+
+void CALLBACK AnswerWarning(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND box = ::FindWindowW(L"#32770", L"提示");
+  if (!box) return;
+  ::KillTimer(nullptr, timer);
+  TqelSkinEngine* engine = TqelSkinEngine::HookingEngine();
+  wchar_t text[256] = {};
+  ::GetDlgItemTextW(box, 0xFFFF, text, 256);
+  g_warning = {true, engine && engine->FindSkinWindow(box) != nullptr, text};
+  ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+}  // namespace
+
+// The window carries the engine with its stored values: the design-time
+// skin file is not on this machine, the stored skin is loaded, and the
+// window wears it.
+TEST_F(RepairMainTest, TheWindowWearsTheBuiltInSkin) {
+  Open();
+  const TqelSkinEngine& engine = *form_->qelSkinEngine1;
+  EXPECT_EQ(engine.Name(), "qelSkinEngine1");
+  EXPECT_EQ(engine.SkinFile(), L"");
+  EXPECT_TRUE(engine.Ready());
+  EXPECT_TRUE(engine.BuiltIn());
+  EXPECT_EQ(engine.DisabledTag(), 9999);
+  EXPECT_EQ(engine.Values().MinFormWidth, 137);
+  EXPECT_NE(engine.FindSkinWindow(form_->Handle()), nullptr);
+  EXPECT_EQ(::SendMessageW(form_->Handle(), QM_SKINNEDQUERY, 0, 0), 1);
+  for (const TControl* c : {static_cast<TControl*>(form_->Pnl_Msg), static_cast<TControl*>(form_->Lb_Msg),
+                            static_cast<TControl*>(form_->Lb_Phone)})
+    EXPECT_EQ(c->Tag(), 9999) << c->Name();
+  RECT client;
+  ::GetClientRect(form_->Handle(), &client);
+  EXPECT_EQ(client.right, 784) << "the skinned frame keeps the client size";
+  EXPECT_EQ(client.bottom, 564);
+}
+
+// A configuration warning comes after the engine exists: a skinned box.
+TEST_F(RepairMainTest, ConfigurationWarningIsASkinnedBox) {
+  g_warning = {};
+  ::SetTimer(nullptr, 0, 50, AnswerWarning);
+  TRepairMainSetup setup;
+  setup.Location = Location();  // no configuration file
+  form_ = MakeComponent<TFrm_RepairMain>(std::move(setup));
+  EXPECT_TRUE(g_warning.shown);
+  EXPECT_TRUE(g_warning.skinned);
+  EXPECT_EQ(g_warning.text, L"配置文件不存在,无法启动软件");
+  EXPECT_TRUE(Application.Terminated());
+}

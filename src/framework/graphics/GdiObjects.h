@@ -22,6 +22,7 @@ enum class GdiKind {
   MemoryDC,  // CreateCompatibleDC / DeleteDC
   WindowDC,  // GetDC, GetWindowDC, GetDCEx / ReleaseDC
   PaintDC,   // BeginPaint / EndPaint
+  Icon,      // icons and cursors made by LoadImage / CopyImage, DestroyIcon (a USER object)
   Count
 };
 

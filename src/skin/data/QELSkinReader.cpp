@@ -1,21 +1,29 @@
 #include "QELSkinReader.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <new>
 #include <system_error>
 
-#include "QELSkinUtilsBitmap.h"
-
-TBitmap SkinBitmapToTBitmap(const Tsk2Bitmap& Source) {
-  TBitmap result;
-  if (Source.Empty()) return result;
-  result.SetSize(Source.Width(), Source.Height());
+TBitmap SkinBitmapPart(const Tsk2Bitmap& Source, int Left, int Top, int Width, int Height) {
+  Left = std::clamp(Left, 0, Source.Width());
+  Top = std::clamp(Top, 0, Source.Height());
+  Width = std::clamp(Width, 0, Source.Width() - Left);
+  Height = std::clamp(Height, 0, Source.Height() - Top);
+  TBitmap result(Width, Height);
+  if (result.Empty()) return result;
   std::uint32_t* out = result.Bits();
-  for (int y = 0; y < Source.Height(); ++y) {
-    const std::uint8_t* in = Source.Row(y);  // blue, green, red
-    std::uint32_t* row = out + static_cast<std::ptrdiff_t>(y) * Source.Width();
-    for (int x = 0; x < Source.Width(); ++x, in += 3)
+  for (int y = 0; y < Height; ++y) {
+    const std::uint8_t* in = Source.Row(Top + y) + static_cast<std::ptrdiff_t>(Left) * 3;  // blue, green, red
+    std::uint32_t* row = out + static_cast<std::ptrdiff_t>(y) * Width;
+    for (int x = 0; x < Width; ++x, in += 3)
       row[x] = in[0] | (static_cast<std::uint32_t>(in[1]) << 8) | (static_cast<std::uint32_t>(in[2]) << 16);
   }
+  return result;
+}
+
+TBitmap SkinBitmapToTBitmap(const Tsk2Bitmap& Source) {
+  TBitmap result = SkinBitmapPart(Source, 0, 0, Source.Width(), Source.Height());
   if (Source.TransparentFixed()) result.SetTransparentColor(static_cast<TColor>(Source.TransparentColor()));
   return result;
 }
@@ -29,8 +37,10 @@ TqelSkinReader::TqelSkinReader(const std::filesystem::path& FileName, std::strin
 TqelSkinReader::~TqelSkinReader() = default;
 
 void TqelSkinReader::Clear() noexcept {
-  file_.reset();
   for (auto& bitmap : bitmaps_) bitmap.reset();
+  sources_.fill(nullptr);
+  file_.reset();
+  transparent_ = kSkinColorAbsent;
   loaded_ = false;
 }
 
@@ -52,24 +62,30 @@ void TqelSkinReader::Load(const std::filesystem::path& FileName, std::string_vie
 void TqelSkinReader::Adopt(std::unique_ptr<Tsk2SkinFileReader> file) {
   file_ = std::move(file);
   // An absent transparent colour is no colour: nothing is keyed out.
-  const TColor transparent = GetColor(SKIN2_TRANSCOLOR);
-  const TColor key = transparent == kSkinColorAbsent ? clNone : transparent;
-  file_->SetTransparentColor(static_cast<std::uint32_t>(key));
-  for (int i = 0; i < kSkin2BitmapCount; ++i) {
-    const auto k = static_cast<TSkin2BitmapKey>(i);
-    if (const Tsk2Bitmap* source = file_->GetBitmap(Skin2KeyName(k))) {
-      auto bitmap = std::make_unique<TBitmap>(SkinBitmapToTBitmap(*source));
-      bitmap->SetTransparentColor(key);
-      bitmaps_[static_cast<std::size_t>(i)] = std::move(bitmap);
-    }
-  }
-  if (TBitmap* trackBar = GetBitmap(SKIN2_TRACKBAR))
-    ReplaceBitmapColor(*trackBar, transparent, GetColor(SKIN2_FORMCOLOR));
+  transparent_ = GetColor(SKIN2_TRANSCOLOR);
+  file_->SetTransparentColor(static_cast<std::uint32_t>(transparent_ == kSkinColorAbsent ? clNone : transparent_));
+  for (int i = 0; i < kSkin2BitmapCount; ++i)
+    sources_[static_cast<std::size_t>(i)] = file_->GetBitmap(Skin2KeyName(static_cast<TSkin2BitmapKey>(i)));
+}
+
+std::unique_ptr<TBitmap> TqelSkinReader::Convert(TSkin2BitmapKey Key) const {
+  auto bitmap = std::make_unique<TBitmap>(SkinBitmapToTBitmap(*sources_[Key]));
+  bitmap->SetTransparentColor(transparent_ == kSkinColorAbsent ? clNone : transparent_);
+  if (Key == SKIN2_TRACKBAR) ReplaceBitmapColor(*bitmap, transparent_, GetColor(SKIN2_FORMCOLOR));
+  return bitmap;
 }
 
 TBitmap* TqelSkinReader::GetBitmap(TSkin2BitmapKey Key) const {
-  if (Key >= kSkin2BitmapCount) return nullptr;
-  return bitmaps_[Key].get();
+  if (Key >= kSkin2BitmapCount || !sources_[Key]) return nullptr;
+  std::unique_ptr<TBitmap>& bitmap = bitmaps_[Key];
+  if (!bitmap) {
+    try {
+      bitmap = Convert(Key);
+    } catch (const std::bad_alloc&) {
+      return nullptr;  // out of memory or GDI objects: drawn as absent, tried again next time
+    }
+  }
+  return bitmap.get();
 }
 
 TColor TqelSkinReader::GetColor(TSkin2ColorKey Key) const {

@@ -1,27 +1,34 @@
 #include "QELSkinRes.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "QELSkinUtilsBitmap.h"
 
 namespace {
 
-// Rows [top, bottom) of source, full width, into dest.
-void CutRows(const TBitmap& source, TBitmap& dest, int top, int bottom) {
-  top = std::clamp(top, 0, source.Height());
-  bottom = std::clamp(bottom, top, source.Height());
-  const int w = source.Width();
-  dest.SetSize(w, bottom - top);
-  if (dest.Empty()) return;
-  std::memcpy(dest.Bits(), source.Bits() + static_cast<std::ptrdiff_t>(top) * w,
-              static_cast<std::size_t>(w) * (bottom - top) * sizeof(std::uint32_t));
+// The pieces are cut straight from the decoded pictures: one framework
+// bitmap per piece, none for the whole picture.
+
+// Frame Index (1-based) of Count equal-width frames of source, as
+// SliceBitmap cuts it; an empty bitmap without a source.
+TBitmap Frame(const Tsk2Bitmap* source, int count, int index) {
+  if (!source || source->Empty()) return TBitmap();
+  const int width = source->Width() / count;
+  return SkinBitmapPart(*source, width * (index - 1), 0, width, source->Height());
 }
 
-// The bitmap of key, or an empty one.
+// Rows [top, bottom) of source, full width.
+TBitmap Rows(const Tsk2Bitmap& source, int top, int bottom) {
+  top = std::clamp(top, 0, source.Height());
+  bottom = std::clamp(bottom, top, source.Height());
+  return SkinBitmapPart(source, 0, top, source.Width(), bottom - top);
+}
+
+// The whole picture of key with the skin's transparent colour (as the
+// reader's own bitmap of it), or an empty bitmap.
 TBitmap CopyOf(const TqelSkinReader& reader, TSkin2BitmapKey key) {
-  const TBitmap* bitmap = reader.GetBitmap(key);
-  return bitmap ? TBitmap(*bitmap) : TBitmap();
+  const Tsk2Bitmap* source = reader.GetSource(key);
+  return source ? SkinBitmapToTBitmap(*source) : TBitmap();
 }
 
 // Row 1 of the grip is one colour from x = 4 to width - 4 (inclusive); a
@@ -66,16 +73,17 @@ void TqelSkinScrollBtnRes::Update() {
   const TColor barColor = reader->GetColor(SKIN2_SCROLLBARCOLOR);
 
   for (int i = 0; i < 3; ++i) {
-    SliceBitmap(reader->GetBitmap(SKIN2_SCROLLBARUPBUTTON), vertButtons_[i], 3, i + 1);
-    SliceBitmap(reader->GetBitmap(SKIN2_SCROLLBARDOWNBUTTON), vertButtons_[i + 3], 3, i + 1);
+    vertButtons_[i] = Frame(reader->GetSource(SKIN2_SCROLLBARUPBUTTON), 3, i + 1);
+    vertButtons_[i + 3] = Frame(reader->GetSource(SKIN2_SCROLLBARDOWNBUTTON), 3, i + 1);
   }
   for (int i = 0; i < 6; ++i) horzButtons_[i] = TurnedBitmap(vertButtons_[i], 90);
 
-  if (const TBitmap* bar = reader->GetBitmap(SKIN2_SCROLLBAR); bar && !bar->Empty()) {
-    useWholeBar_ = barColor == 0xCBCBCB && bar->Height() == 33 && bar->Pixel(1, 10) == 0xB23901;
+  if (const Tsk2Bitmap* bar = reader->GetSource(SKIN2_SCROLLBAR); bar && !bar->Empty()) {
+    useWholeBar_ = barColor == 0xCBCBCB && bar->Height() == 33 && bar->Width() > 1 &&
+                   static_cast<TColor>(bar->Pixel(1, 10)) == 0xB23901;
     if (useWholeBar_) {
-      wholeBar_ = *bar;
-      wholeBarHorz_ = TurnedBitmap(*bar, 90);
+      wholeBar_ = SkinBitmapToTBitmap(*bar);
+      wholeBarHorz_ = TurnedBitmap(wholeBar_, 90);
     }
     CutThumb(*bar);
     if (UniformAcross(vertThumb_[2])) {
@@ -104,15 +112,15 @@ void TqelSkinScrollBtnRes::Update() {
 // the upper fill is rows 4 .. 4+F-1, the grip rows 4+F .. height-F-3 and
 // the lower fill rows height-F-3 .. height-4. Row 3 belongs to no piece.
 // Without room for F the fills and the grip are 1-pixel-high blanks.
-void TqelSkinScrollBtnRes::CutThumb(const TBitmap& bar) {
+void TqelSkinScrollBtnRes::CutThumb(const Tsk2Bitmap& bar) {
   const int h = bar.Height(), w = bar.Width();
-  CutRows(bar, vertThumb_[0], 0, 3);
-  CutRows(bar, vertThumb_[4], h - 3, h);
+  vertThumb_[0] = Rows(bar, 0, 3);
+  vertThumb_[4] = Rows(bar, h - 3, h);
   const int f = (h - 6) / 3;
   if (f > 0) {
-    CutRows(bar, vertThumb_[1], 4, 4 + f);
-    CutRows(bar, vertThumb_[2], 4 + f, h - f - 2);
-    CutRows(bar, vertThumb_[3], h - f - 3, h - 3);
+    vertThumb_[1] = Rows(bar, 4, 4 + f);
+    vertThumb_[2] = Rows(bar, 4 + f, h - f - 2);
+    vertThumb_[3] = Rows(bar, h - f - 3, h - 3);
   } else {
     for (int i = 1; i <= 3; ++i) vertThumb_[i].SetSize(w, 1);
   }
@@ -132,12 +140,8 @@ void TqelSkinTabRes::Update() {
     set[sdTop] = std::move(top);
   };
   fill(line_, CopyOf(*reader, SKIN2_TABCONTROLLINE));
-  TBitmap frame;
-  SliceBitmap(reader->GetBitmap(SKIN2_TABCONTROL), frame, 2, 2);
-  fill(tabB_, frame);
-  frame = TBitmap();
-  SliceBitmap(reader->GetBitmap(SKIN2_TABCONTROL), frame, 2, 1);
-  fill(tabA_, frame);
+  fill(tabB_, Frame(reader->GetSource(SKIN2_TABCONTROL), 2, 2));
+  fill(tabA_, Frame(reader->GetSource(SKIN2_TABCONTROL), 2, 1));
 }
 
 // TqelSkinProgressBarRes

@@ -66,7 +66,7 @@ class TqelSkinScrollBtnRes : public TqelSkinRes {
     return piece.Empty() ? nullptr : &piece;
   }
   void Free();
-  void CutThumb(const TBitmap& bar);
+  void CutThumb(const Tsk2Bitmap& bar);
 
   std::array<TBitmap, 6> horzButtons_;
   std::array<TBitmap, 6> vertButtons_;

@@ -1,6 +1,7 @@
 #include "Skin2Bitmap.h"
 
 #include <bit>
+#include <cstring>
 
 #include "Skin2ByteStream.h"
 
@@ -129,23 +130,25 @@ std::optional<Tsk2Bitmap> Tsk2Bitmap::DecodeBmp(std::span<const std::uint8_t> fi
   Tsk2Bitmap bitmap(static_cast<int>(width), static_cast<int>(height));
   bitmap.sourceBitsPerPixel_ = static_cast<int>(bitsPerPixel);
   const Channel red(masks[0]), green(masks[1]), blue(masks[2]);
+  const std::size_t rowBytes = bitmap.Stride();
   for (int y = 0; y < bitmap.height_; ++y) {
     const std::size_t fileRow = topDown ? static_cast<std::size_t>(y) : static_cast<std::size_t>(bitmap.height_ - 1 - y);
     const std::uint8_t* src = data + pixelOffset + fileRow * stride;
     std::uint8_t* dst = bitmap.Row(y);
-    for (int x = 0; x < bitmap.width_; ++x, dst += 3) {
-      switch (bitsPerPixel) {
-        case 24:
-          dst[0] = src[x * 3], dst[1] = src[x * 3 + 1], dst[2] = src[x * 3 + 2];
-          break;
-        case 32:
-        case 16: {
+    switch (bitsPerPixel) {
+      case 24:  // the file's own byte order
+        std::memcpy(dst, src, rowBytes);
+        break;
+      case 32:
+      case 16:
+        for (int x = 0; x < bitmap.width_; ++x, dst += 3) {
           const std::uint32_t v = bitsPerPixel == 32 ? Sk2Le32(src + x * 4) : Sk2Le16(src + x * 2);
           dst[0] = blue.Get(v), dst[1] = green.Get(v), dst[2] = red.Get(v);
-          break;
         }
-        default: {
-          const unsigned perByte = 8 / bitsPerPixel;
+        break;
+      default: {
+        const unsigned perByte = 8 / bitsPerPixel;
+        for (int x = 0; x < bitmap.width_; ++x, dst += 3) {
           const unsigned shift = (perByte - 1 - static_cast<unsigned>(x) % perByte) * bitsPerPixel;
           const unsigned index = (src[static_cast<unsigned>(x) / perByte] >> shift) & ((1u << bitsPerPixel) - 1u);
           const std::uint32_t c = palette[index];

@@ -1,11 +1,10 @@
 #pragma once
 // Byte sources and sinks of the package reader. The inflater reads from a
-// source (the package file, or the deciphered member in memory) and writes
+// source (the package file's bytes, or the deciphered member) and writes
 // to a sink (the extracted file, or memory in tests and tools).
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <span>
 #include <vector>
 
@@ -45,50 +44,27 @@ class TSk2MemorySink final : public TSk2ByteSink {
   std::vector<std::uint8_t> bytes_;
 };
 
-// Reads an open file from its current position on.
-class TSk2FileSource final : public TSk2ByteSource {
- public:
-  explicit TSk2FileSource(std::ifstream& file) : file_(file) {}
-  std::size_t Read(std::uint8_t* buffer, std::size_t size) override;
-
- private:
-  std::ifstream& file_;
-};
-
-// Writes to an open file and counts what it wrote.
-class TSk2FileSink final : public TSk2ByteSink {
- public:
-  explicit TSk2FileSink(std::ofstream& file) : file_(file) {}
-  bool Write(const std::uint8_t* data, std::size_t size) override;
-  std::uint64_t Written() const { return written_; }
-
- private:
-  std::ofstream& file_;
-  std::uint64_t written_ = 0;
-};
-
-// Random access to a whole file opened for reading, with every read
-// checked against the file's size.
+// A whole file read into memory at once, with every read checked against
+// its size. The package and the skin data file are small; one read of the
+// file costs less than the seeks of many small ones.
 class TSk2RandomAccessFile {
  public:
-  // Opens the file; Valid() tells whether that worked.
+  // Reads the file; Valid() tells whether that worked. Other processes may
+  // read and write the file meanwhile.
   explicit TSk2RandomAccessFile(const std::filesystem::path& name);
 
   // Attributes
   bool Valid() const { return valid_; }
-  std::uint64_t Size() const { return size_; }
-  std::ifstream& Stream() { return file_; }
+  std::uint64_t Size() const { return bytes_.size(); }
+  std::span<const std::uint8_t> Bytes() const { return bytes_; }
 
   // Operations
-  // Reads exactly size bytes at offset; false when they are not all inside
-  // the file or cannot be read.
-  bool ReadAt(std::uint64_t offset, void* buffer, std::size_t size);
-  // Moves the read position for sequential reads through Stream().
-  bool SeekTo(std::uint64_t offset);
+  // Copies exactly size bytes from offset; false when they are not all
+  // inside the file.
+  bool ReadAt(std::uint64_t offset, void* buffer, std::size_t size) const;
 
  private:
-  std::ifstream file_;
-  std::uint64_t size_ = 0;
+  std::vector<std::uint8_t> bytes_;
   bool valid_ = false;
 };
 

@@ -1,12 +1,13 @@
 #include "Skin2Package.h"
 
+#include <cstring>
 #include <exception>
-#include <fstream>
-#include <memory>
 #include <optional>
+#include <span>
 #include <system_error>
 #include <vector>
 
+#include "Skin2File.h"
 #include "Skin2Inflater.h"
 #include "Skin2ZipCrypto.h"
 
@@ -16,7 +17,6 @@ constexpr std::uint32_t kEndSignature = 0x06054B50u;
 constexpr std::size_t kEndRecordSize = 22;
 constexpr std::size_t kCentralRecordSize = 46;
 constexpr std::size_t kLocalHeaderSize = 30;
-constexpr std::size_t kDecryptBlock = 1024;
 
 char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
@@ -40,10 +40,10 @@ TSk2CentralRecord ParseCentralRecord(const std::uint8_t* p) {
   return r;
 }
 
-// Reads the member's data after its local header, deciphering it when the
-// central record says so, and inflates it into sink. Returns the
+// Inflates the member's data after its local header into sink,
+// deciphering it first when the central record says so. Returns the
 // extraction result.
-int InflateMember(TSk2RandomAccessFile& file, const TSk2CentralRecord& record, std::string_view password,
+int InflateMember(const TSk2RandomAccessFile& file, const TSk2CentralRecord& record, std::string_view password,
                   TSk2ByteSink& sink) {
   std::uint8_t local[kLocalHeaderSize];
   if (!file.ReadAt(record.localHeaderOffset, local, sizeof local)) return kSk2ExtractFailed;
@@ -51,31 +51,26 @@ int InflateMember(TSk2RandomAccessFile& file, const TSk2CentralRecord& record, s
                             Sk2Le16(local + 28);
   if (dataStart > file.Size()) return kSk2ExtractFailed;
 
+  std::span<const std::uint8_t> data = file.Bytes().subspan(static_cast<std::size_t>(dataStart));
   std::vector<std::uint8_t> plain;
-  std::unique_ptr<TSk2ByteSource> source;
   if (record.Encrypted()) {
     if (password.empty()) return kSk2ExtractWrongPassword;
     TSk2ZipKeys keys(password);
+    if (data.size() < TSk2ZipKeys::kHeaderSize) return kSk2ExtractFailed;
     std::uint8_t header[TSk2ZipKeys::kHeaderSize];
-    if (!file.ReadAt(dataStart, header, sizeof header)) return kSk2ExtractFailed;
+    std::memcpy(header, data.data(), sizeof header);
     keys.Decrypt(header, sizeof header);
     const std::uint8_t check = (record.flags & 8u) ? static_cast<std::uint8_t>(record.modTime >> 8)
                                                    : static_cast<std::uint8_t>(record.crc >> 24);
     if (header[TSk2ZipKeys::kHeaderSize - 1] != check) return kSk2ExtractWrongPassword;
-    dataStart += TSk2ZipKeys::kHeaderSize;
-    plain.resize(static_cast<std::size_t>(file.Size() - dataStart));
-    for (std::size_t at = 0; at < plain.size(); at += kDecryptBlock) {
-      const std::size_t n = std::min(kDecryptBlock, plain.size() - at);
-      if (!file.ReadAt(dataStart + at, plain.data() + at, n)) return kSk2ExtractFailed;
-      keys.Decrypt(plain.data() + at, n);
-    }
-    source = std::make_unique<TSk2MemorySource>(plain);
-  } else {
-    if (!file.SeekTo(dataStart)) return kSk2ExtractFailed;
-    source = std::make_unique<TSk2FileSource>(file.Stream());
+    // Everything after the header up to the end of the file, deciphered.
+    plain.assign(data.begin() + TSk2ZipKeys::kHeaderSize, data.end());
+    keys.Decrypt(plain.data(), plain.size());
+    data = plain;
   }
 
-  switch (Sk2Inflate(*source, sink, record.uncompressedSize)) {
+  TSk2MemorySource source(data);
+  switch (Sk2Inflate(source, sink, record.uncompressedSize)) {
     case TSk2InflateResult::Ok:
       return kSk2ExtractOk;
     case TSk2InflateResult::OutputLimit:
@@ -87,7 +82,7 @@ int InflateMember(TSk2RandomAccessFile& file, const TSk2CentralRecord& record, s
 
 }  // namespace
 
-bool Sk2ScanPackage(TSk2RandomAccessFile& file, const std::function<bool(const TSk2CentralRecord&)>& visit) {
+bool Sk2ScanPackage(const TSk2RandomAccessFile& file, const std::function<bool(const TSk2CentralRecord&)>& visit) {
   std::uint8_t start[4];
   if (!file.Valid() || !file.ReadAt(0, start, sizeof start)) return false;
   if (start[0] != 'S' || start[1] != 'K') return false;
@@ -114,41 +109,48 @@ bool Sk2ScanPackage(TSk2RandomAccessFile& file, const std::function<bool(const T
   return true;
 }
 
-int Sk2ExtractPackageEntry(const std::filesystem::path& packageFile, std::string_view entryName,
-                           const std::filesystem::path& outputFile, std::string_view password) {
-  std::error_code ec;
-  if (!std::filesystem::exists(packageFile, ec)) return kSk2ExtractFailed;
-
-  std::optional<TSk2CentralRecord> found;
-  TSk2RandomAccessFile file(packageFile);
+std::optional<TSk2PackageMember> Sk2FindPackageMember(const std::filesystem::path& packageFile,
+                                                      std::string_view entryName) {
   try {
-    const bool valid = Sk2ScanPackage(file, [&](const TSk2CentralRecord& record) {
+    // A missing file is a file that cannot be read.
+    TSk2PackageMember member{TSk2RandomAccessFile(packageFile), {}};
+    bool found = false;
+    const bool valid = Sk2ScanPackage(member.package, [&](const TSk2CentralRecord& record) {
       if (!SameMemberName(record.name, entryName)) return true;
-      found = record;
+      member.record = record;
+      found = true;
       return false;
     });
-    if (!valid || !found) return kSk2ExtractFailed;
+    if (valid && found) return member;
   } catch (const std::exception&) {
-    return kSk2ExtractFailed;
   }
+  return std::nullopt;
+}
 
-  std::ofstream out(outputFile, std::ios::binary | std::ios::out | std::ios::trunc);
-  if (!out) return kSk2ExtractFailed;
-
-  TSk2FileSink sink(out);
+int Sk2InflatePackageMember(const TSk2PackageMember& member, std::string_view password, TSk2OutputFile& out) {
   int result;
   try {
-    result = InflateMember(file, *found, password, sink);
+    result = InflateMember(member.package, member.record, password, out);
   } catch (const std::exception&) {
     result = kSk2ExtractFailed;
   }
-  out.close();
-  if (out.fail() && result == kSk2ExtractOk) result = kSk2ExtractFailed;
-
-  if (sink.Written() == 0 && result == kSk2ExtractOk)
+  if (out.Written() == 0 && result == kSk2ExtractOk)
     result = kSk2ExtractFailed;
-  else if (sink.Written() != found->uncompressedSize)
+  else if (out.Written() != member.record.uncompressedSize)
     result = kSk2ExtractWrongPassword;
+  return result;
+}
+
+int Sk2ExtractPackageEntry(const std::filesystem::path& packageFile, std::string_view entryName,
+                           const std::filesystem::path& outputFile, std::string_view password) {
+  const std::optional<TSk2PackageMember> member = Sk2FindPackageMember(packageFile, entryName);
+  if (!member) return kSk2ExtractFailed;
+
+  TSk2OutputFile out(outputFile);
+  if (!out.Valid()) return kSk2ExtractFailed;
+  int result = Sk2InflatePackageMember(*member, password, out);
+  if (!out.Close() && result == kSk2ExtractOk) result = kSk2ExtractFailed;
+  std::error_code ec;
   if (result != kSk2ExtractOk) std::filesystem::remove(outputFile, ec);
   return result;
 }

@@ -3,29 +3,14 @@
 #include <charconv>
 #include <cstring>
 #include <stdexcept>
-#include <system_error>
+#include <optional>
 
+#include "Skin2File.h"
 #include "Skin2Package.h"
 #include "Skin2SkinData.h"
 #include "Skin2TempName.h"
 
 namespace {
-
-// Removes the temporary file however the load ends.
-class TTempFileGuard {
- public:
-  explicit TTempFileGuard(std::filesystem::path name) : name_(std::move(name)) {}
-  ~TTempFileGuard() {
-    std::error_code ec;
-    std::filesystem::remove(name_, ec);
-  }
-  TTempFileGuard(const TTempFileGuard&) = delete;
-  TTempFileGuard& operator=(const TTempFileGuard&) = delete;
-  const std::filesystem::path& Name() const { return name_; }
-
- private:
-  std::filesystem::path name_;
-};
 
 char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
@@ -53,8 +38,10 @@ bool ParseDecimal(std::string_view text, std::int32_t& value) {
   return ec == std::errc() && end == text.data() + text.size() && !text.empty();
 }
 
-std::string Line(const std::string& name, std::string_view value) {
-  std::string line = name;
+std::string Line(std::string_view name, std::string_view value) {
+  std::string line;
+  line.reserve(name.size() + 1 + value.size());
+  line += name;
   line += '=';
   line += value;
   return line;
@@ -63,23 +50,33 @@ std::string Line(const std::string& name, std::string_view value) {
 }  // namespace
 
 Tsk2SkinFileReader::Tsk2SkinFileReader(const std::filesystem::path& fileName, std::string_view password) {
-  std::filesystem::path tempName;
-  try {
-    tempName = Sk2NewTempFileName();
-  } catch (const std::exception&) {
-    throw std::runtime_error(kReadFailed);
-  }
-  TTempFileGuard temp(tempName);
-  switch (Sk2ExtractPackageEntry(fileName, kSkinDataMember, temp.Name(), password)) {
-    case kSk2ExtractOk:
-      break;
-    case kSk2ExtractWrongPassword:
-      throw std::runtime_error(kWrongPassword);
-    default:
+  // The skin data goes through a temporary file that deletes itself when
+  // closed, on success and failure alike; it is read back through the
+  // handle that wrote it.
+  std::vector<std::uint8_t> skinData;
+  {
+    const std::optional<TSk2PackageMember> member = Sk2FindPackageMember(fileName, kSkinDataMember);
+    if (!member) throw std::runtime_error(kReadFailed);
+    std::filesystem::path tempName;
+    try {
+      tempName = Sk2NewTempFileName();
+    } catch (const std::exception&) {
       throw std::runtime_error(kReadFailed);
+    }
+    TSk2OutputFile temp(tempName, TSk2OutputFile::DeleteOnClose);
+    if (!temp.Valid()) throw std::runtime_error(kReadFailed);
+    switch (Sk2InflatePackageMember(*member, password, temp)) {
+      case kSk2ExtractOk:
+        break;
+      case kSk2ExtractWrongPassword:
+        throw std::runtime_error(kWrongPassword);
+      default:
+        throw std::runtime_error(kReadFailed);
+    }
+    if (!temp.ReadBack(skinData) || !temp.Close()) throw std::runtime_error(kReadFailed);
   }
   try {
-    ReadSkinData(temp.Name());
+    ReadSkinData(skinData);
   } catch (const std::exception&) {
     throw std::runtime_error(kReadFailed);
   }
@@ -87,15 +84,14 @@ Tsk2SkinFileReader::Tsk2SkinFileReader(const std::filesystem::path& fileName, st
 
 Tsk2SkinFileReader::~Tsk2SkinFileReader() = default;
 
-void Tsk2SkinFileReader::ReadSkinData(const std::filesystem::path& dataFile) {
-  TSk2RandomAccessFile file(dataFile);
+void Tsk2SkinFileReader::ReadSkinData(std::span<const std::uint8_t> data) {
   bool decoded = true;
-  const bool ok = file.Valid() && Sk2ReadSkinData(file, [&](const TSk2RawEntry& entry) {
+  const bool ok = Sk2WalkSkinData(data, [&](const TSk2EntryView& entry) {
     switch (static_cast<TSk2EntryType>(entry.type)) {
       case TSk2EntryType::Bitmap: {
         std::optional<Tsk2Bitmap> bitmap = Tsk2Bitmap::DecodeBmp(entry.data);
         if (!bitmap) return decoded = false;
-        bitmaps_.emplace_back(entry.name, std::make_unique<Tsk2Bitmap>(std::move(*bitmap)));
+        bitmaps_.emplace_back(std::string(entry.name), std::make_unique<Tsk2Bitmap>(std::move(*bitmap)));
         break;
       }
       case TSk2EntryType::Integer: {

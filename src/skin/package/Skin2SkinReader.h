@@ -1,10 +1,11 @@
 #pragma once
 // Tsk2SkinFileReader: opens a skin package, extracts its skin data file
-// "SKINDATA.SK2" into a temporary file, reads the entries into four
-// name-indexed tables and deletes the temporary file again.
+// "SKINDATA.SK2" into a temporary file, reads it back, fills four
+// name-indexed tables from its entries and deletes the temporary file.
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -50,7 +51,7 @@ class Tsk2SkinFileReader {
                                  const std::filesystem::path& outputFile, std::string_view password);
 
  private:
-  void ReadSkinData(const std::filesystem::path& dataFile);
+  void ReadSkinData(std::span<const std::uint8_t> data);
 
   std::vector<TBitmapEntry> bitmaps_;
   std::vector<std::string> integers_;

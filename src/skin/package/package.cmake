@@ -1,6 +1,6 @@
 # The skin package reader as a library: container, deciphering, inflater,
 # skin data file, BMP decoding and Tsk2SkinFileReader. Portable; only the
-# naming of temporary files differs by platform. Included by this folder's
+# naming of temporary files and the writing of files differ by platform. Included by this folder's
 # CMakeLists.txt and by the host tool build (tools/host).
 set(_skin2_dir ${CMAKE_CURRENT_LIST_DIR})
 add_library(skin2_reader STATIC
@@ -15,8 +15,8 @@ add_library(skin2_reader STATIC
   ${_skin2_dir}/Skin2ZipCrypto.cpp)
 target_include_directories(skin2_reader PUBLIC ${_skin2_dir})
 if(WIN32)
-  target_sources(skin2_reader PRIVATE ${_skin2_dir}/Skin2TempNameWin.cpp)
+  target_sources(skin2_reader PRIVATE ${_skin2_dir}/Skin2FileWin.cpp ${_skin2_dir}/Skin2TempNameWin.cpp)
   target_link_libraries(skin2_reader PUBLIC ole32)
 else()
-  target_sources(skin2_reader PRIVATE ${_skin2_dir}/Skin2TempNamePosix.cpp)
+  target_sources(skin2_reader PRIVATE ${_skin2_dir}/Skin2FilePosix.cpp ${_skin2_dir}/Skin2TempNamePosix.cpp)
 endif()

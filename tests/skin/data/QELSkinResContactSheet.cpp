@@ -11,6 +11,7 @@
 
 #include "QELSkinRes.h"
 #include "QELSkinUtilsBitmap.h"
+#include "SkinResourceSet.h"
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
 
@@ -110,12 +111,11 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "no skin package there\n");
     return 1;
   }
-  TqelSkinScrollBtnRes scroll;
-  TqelSkinTabRes tabs;
-  TqelSkinProgressBarRes progress;
-  scroll.SetReader(&reader);
-  tabs.SetReader(&reader);
-  progress.SetReader(&reader);
+  TSkinResourceSet resources;
+  resources.SetReader(&reader);
+  TqelSkinScrollBtnRes& scroll = resources.scroll;
+  TqelSkinTabRes& tabs = resources.tabs;
+  TqelSkinProgressBarRes& progress = resources.progress;
 
   TSheet sheet(1600, scale);
   sheet.Heading(L"Skin bitmaps (transparent colour shown as stored; track bar recoloured)");

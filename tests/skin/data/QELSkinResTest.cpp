@@ -7,6 +7,7 @@
 
 #include "QELSkinUtilsBitmap.h"
 #include "SkinPackageBuilder.h"
+#include "SkinResourceSet.h"
 #include "SkinTestSupport.h"
 
 namespace {
@@ -236,4 +237,36 @@ TEST(TqelSkinProgressBarRes, CopiesAndTurnedCopies) {
   res.SetReader(nullptr);
   EXPECT_EQ(res.GetHorz(1), nullptr);
   EXPECT_EQ(res.LeftCapWidth(), 0);
+}
+
+TEST(TqelSkinRes, PiecesCarryTheTransparencyOfWhatTheyCopy) {
+  // Whole pictures keep the skin's fixed transparent colour, as the
+  // reader's bitmaps have it; frames and rows cut from a picture start with
+  // a bitmap's defaults. Turned pieces keep the settings of what they turn.
+  TqelSkinReader reader(BuiltInSkin(), "");
+  TSkinResourceSet set;
+  set.SetReader(&reader);
+  TqelSkinScrollBtnRes& scroll = set.scroll;
+  TqelSkinTabRes& tabs = set.tabs;
+  TqelSkinProgressBarRes& progress = set.progress;
+  struct Row {
+    const char* what;
+    const TBitmap* piece;
+    bool fixedMagenta;
+  };
+  const Row rows[] = {
+      {"progress horizontal", progress.GetHorz(2), true},   {"progress vertical", progress.GetVert(2), true},
+      {"tab line", tabs.TabLine(), true},                   {"tab line right", tabs.TabLine(TqelSkinTabRes::sdRight), true},
+      {"tab A", tabs.TabA(), false},                        {"tab B bottom", tabs.TabB(TqelSkinTabRes::sdBottom), false},
+      {"vertical button", scroll.GetVertButton(2), false},  {"horizontal button", scroll.GetHorzButton(5), false},
+      {"vertical thumb", scroll.GetVertThumb(3), false},    {"horizontal thumb", scroll.GetHorzThumb(1), false},
+  };
+  for (const Row& row : rows) {
+    ASSERT_NE(row.piece, nullptr) << row.what;
+    EXPECT_FALSE(row.piece->Transparent()) << row.what;
+    EXPECT_EQ(row.piece->TransparentMode(), row.fixedMagenta ? tmFixed : tmAuto) << row.what;
+    if (row.fixedMagenta) {
+      EXPECT_EQ(row.piece->TransparentColor(), 0xFF00FF) << row.what;
+    }
+  }
 }
