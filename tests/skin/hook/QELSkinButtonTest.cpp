@@ -212,6 +212,7 @@ TEST_F(ButtonTest, StateReadsAsWithoutTheSkin) {
 // button font colour as its own; with it set the button keeps its colour.
 TEST_F(ButtonTest, FontColourRule) {
   button->Font().SetColor(clRed);
+  button->SetCaption(L"\u786E\u5B9A (&O)");
   SkinForm();
   const TColor skinColour = engine().GetSkinColor(SKIN2_BUTTONFONTCOLOR);
   ASSERT_NE(skinColour, -1);
@@ -226,6 +227,7 @@ TEST_F(ButtonTest, FontColourRule) {
     Shown();
     EXPECT_EQ(button->Font().Color(), k.expected) << "keep " << k.keep;
   }
+  KeepCapture(ScreenOfWindow(form().Handle()), "wrappers_button");
   engine().SetNoChangeButtonsFontColor(false);
 }
 

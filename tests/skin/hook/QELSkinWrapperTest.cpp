@@ -77,6 +77,7 @@ TEST_F(WrapperRulesTest, EditGetsBorderMemoGetsBorderAndBars) {
     EXPECT_EQ(Px(shown, shown.Width() - 1, shown.Height() / 2), ColorToPixel(border)) << c->ClassName();
     EXPECT_EQ(Px(shown, 1, 1), ColorToPixel(c->Color())) << c->ClassName();
   }
+  KeepCapture(ScreenOfWindow(form().Handle()), "wrappers_edit_memo");
   // The square between the two panels.
   const RECT v = memoWrapper->VertBar()->BoundsRect();
   const RECT h = memoWrapper->HorzBar()->BoundsRect();
