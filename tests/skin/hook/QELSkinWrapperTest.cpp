@@ -207,6 +207,14 @@ TEST_F(WrapperRulesTest, WrappedOnceAndActiveSwitchLeavesNoPanels) {
     EXPECT_EQ(CountComponents("TqelSkinInternalScrollBar"), 2);
   }
 
+  // A skin loaded again: the same wrappers, refreshed, the panels shown.
+  engine().SetSkinFile(BuiltInSkin().wstring());
+  Pump();
+  EXPECT_EQ(Frame(), frame);
+  EXPECT_EQ(frame->ChildWrapperCount(), wrappers);
+  EXPECT_EQ(CountComponents("TqelSkinInternalScrollBar"), 2);
+  EXPECT_TRUE(memoWrapper->VertBar()->Visible()) << "after the skin change";
+
   // Unskinned and skinned again: the old wrappers and panels are gone, the
   // new ones wrap each control once.
   engine().UnskinWindow(form().Handle());
