@@ -153,9 +153,13 @@ TEST_F(WinControlTest, NotificationsAreReflectedToTheChildTheyConcern) {
 TEST_F(WinControlTest, MouseEnterAndLeaveFollowTheControlUnderTheMouse) {
   form->Show();
   Pump();
+  HWND panel = form->Panel1->Handle();
+  // Wherever the real cursor is (other tests move it), nothing is under
+  // the mouse when the moves below begin.
+  ::SendMessageW(panel, WM_MOUSELEAVE, 0, 0);
+  ASSERT_EQ(TControl::MouseControl(), nullptr);
   TRecordingHook panelHook(*form->Panel1);
   TRecordingHook linkHook(*form->Link);
-  HWND panel = form->Panel1->Handle();
   ::SendMessageW(panel, WM_MOUSEMOVE, 0, MAKELPARAM(250, 150));  // on the panel
   EXPECT_EQ(panelHook.Count(CM_MOUSEENTER), 1);
   EXPECT_EQ(TControl::MouseControl(), form->Panel1);
