@@ -51,6 +51,7 @@ TBitmap CaptureWindow(HWND window) {
     // those of windows that do not answer WM_PRINT themselves).
     ::SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    ::GdiFlush();
     const UniqueWindowDC desktop = UniqueWindowDC::Client(nullptr);
     ::BitBlt(dc, 0, 0, bitmap.Width(), bitmap.Height(), desktop.get(), r.left, r.top, SRCCOPY);
   } else {

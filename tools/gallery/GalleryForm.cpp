@@ -6,6 +6,7 @@
 #include "MdiWindow.h"
 #include "framework/ImageList.h"
 #include "framework/Menus.h"
+#include "framework/Timer.h"
 #include "framework/comctrls/StatusBar.h"
 #include "framework/comctrls/TabControl.h"
 #include "framework/comctrls/ToolBar.h"
@@ -50,6 +51,10 @@ TFrm_Gallery::TFrm_Gallery(TComponent* owner) : TForm(owner) {
   PageControl1->SetAlign(alClient);
   PageControl1->OnChange = EventOf(this, &TFrm_Gallery::PageControl1Change);
   BuildPages();
+  StatesTimer1 = Create<TTimer>();
+  StatesTimer1->SetEnabled(false);
+  StatesTimer1->SetInterval(1);
+  StatesTimer1->OnTimer = EventOf(this, &TFrm_Gallery::StatesTimer1Timer);
   OnShow = EventOf(this, &TFrm_Gallery::FormShow);
 }
 
@@ -173,7 +178,13 @@ bool TFrm_Gallery::ShowPage(std::string_view name) {
 
 void TFrm_Gallery::PageControl1Change(TObject&) { ShowPageStates(); }
 
-void TFrm_Gallery::FormShow(TObject&) { ShowPageStates(); }
+// OnShow comes before the window shows.
+void TFrm_Gallery::FormShow(TObject&) { StatesTimer1->SetEnabled(true); }
+
+void TFrm_Gallery::StatesTimer1Timer(TObject&) {
+  StatesTimer1->SetEnabled(false);
+  ShowPageStates();
+}
 
 void TFrm_Gallery::ShowPageStates() {
   const int index = PageControl1->ActivePageIndex();

@@ -14,6 +14,7 @@ class TMenuItem;
 class TPageControl;
 class TStatusBar;
 class TTabSheet;
+class TTimer;
 class TToolBar;
 
 class TFrm_Gallery : public TForm {
@@ -34,6 +35,8 @@ class TFrm_Gallery : public TForm {
   TToolBar* ToolBar1 = nullptr;
   TStatusBar* StatusBar1 = nullptr;
   TPageControl* PageControl1 = nullptr;
+  // Shows the page states once the form is on the screen.
+  TTimer* StatesTimer1 = nullptr;
 
  protected:
   void Notification(TComponent* component, TOperation operation) override;
@@ -50,6 +53,7 @@ class TFrm_Gallery : public TForm {
   void BuildPages();
   void PageControl1Change(TObject& sender);
   void FormShow(TObject& sender);
+  void StatesTimer1Timer(TObject& sender);
   // Focuses the shown page's control and holds its pressed buttons down.
   void ShowPageStates();
   void ExitClick(TObject& sender);

@@ -15,6 +15,7 @@ TToolButton* AddButton(TGalleryPage& page, TToolBar* bar, const wchar_t* caption
   button->SetStyle(style);
   button->SetImageIndex(image);
   button->SetParent(bar);
+  if (!page.Enabled()) button->SetEnabled(false);  // a disabled bar leaves its buttons as they are
   return button;
 }
 
