@@ -450,6 +450,10 @@ void TMenu::Build(HMENU menu, const std::vector<TMenuItem*>& items) {
     if (item->Count() > 0) {
       info.fMask |= MIIM_SUBMENU;
       info.hSubMenu = ::CreatePopupMenu();
+      // Pictures share the check marks' column, as the platform's own
+      // menus show them.
+      MENUINFO style{sizeof(style), MIM_STYLE, MNS_CHECKORBMP, 0, nullptr, 0, 0};
+      ::SetMenuInfo(info.hSubMenu, &style);
       Build(info.hSubMenu, item->items_);
     }
     ::InsertMenuItemW(menu, position++, TRUE, &info);

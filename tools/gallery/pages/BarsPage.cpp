@@ -58,7 +58,9 @@ void BuildBarsPage(TGalleryPage& page) {
   inCool->SetBounds(0, 0, 100, 22);
   inCool->SetEdgeBorders(0);
   for (int i = 0; i < 3; ++i) AddButton(page, inCool, L"", tbsButton, i);
-  cool->Bands().Add().SetControl(inCool);
+  TCoolBand& tools = cool->Bands().Add();
+  tools.SetControl(inCool);
+  tools.SetWidth(130);
   auto* picker = page.Make<TDateTimePicker>();
   picker->SetBounds(0, 0, 120, 22);
   if (!page.Enabled()) picker->SetEnabled(false);
@@ -66,4 +68,5 @@ void BuildBarsPage(TGalleryPage& page) {
   band.SetText(L"Date");
   band.SetBreak(false);
   band.SetControl(picker);
+  band.SetMinWidth(130);  // else the first band takes the whole row
 }
