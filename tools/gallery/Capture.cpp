@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "PngWriter.h"
+#include "framework/Application.h"
 #include "graphics/Canvas.h"
 #include "graphics/GdiObjects.h"
 
@@ -20,6 +21,17 @@ BOOL CALLBACK AddWindow(HWND window, LPARAM state) {
   if (::IsWindowVisible(window) && !(style & WS_CHILD) && r.right > r.left && r.bottom > r.top)
     reinterpret_cast<TEnumState*>(state)->windows.push_back(window);
   return TRUE;
+}
+
+// Handles messages for a while: the platform may show what a window painted
+// on the screen only some time after the painting (Wine flushes window
+// surfaces on its own clock).
+void Settle(DWORD milliseconds) {
+  const DWORD start = ::GetTickCount();
+  while (::GetTickCount() - start < milliseconds) {
+    Application.ProcessMessages();
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
 }
 
 }  // namespace
@@ -52,6 +64,7 @@ TBitmap CaptureWindow(HWND window) {
     ::SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     ::GdiFlush();
+    Settle(250);
     const UniqueWindowDC desktop = UniqueWindowDC::Client(nullptr);
     ::BitBlt(dc, 0, 0, bitmap.Width(), bitmap.Height(), desktop.get(), r.left, r.top, SRCCOPY);
   } else {

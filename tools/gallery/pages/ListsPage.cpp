@@ -1,4 +1,5 @@
-// List boxes and combo boxes of every style, and a combo box with images.
+// List boxes and combo boxes of every style (owner-drawn ones with fixed and
+// varying item heights), and a combo box with images.
 #include "../GalleryPage.h"
 #include "framework/stdctrls/ComboBox.h"
 #include "framework/stdctrls/ComboBoxEx.h"
@@ -12,10 +13,11 @@ void DrawColourItem(TCustomListControl& list, int index, const RECT& rect, TOwne
   TCanvas& canvas = list.Canvas();
   canvas.Brush().SetColor((state & odSelected) ? clHighlight : clWindow);
   canvas.FillRect(rect);
-  canvas.Brush().SetColor(colours[index % 4]);
+  if (index < 0 || index >= list.Items().Count()) return;  // an empty edit part
+  canvas.Brush().SetColor(list.Enabled() ? colours[index % 4] : clBtnShadow);
   canvas.FillRect({rect.left + 2, rect.top + 2, rect.left + 22, rect.bottom - 2});
   canvas.Brush().SetStyle(bsClear);
-  canvas.Font().SetColor((state & odSelected) ? clHighlightText : clWindowText);
+  canvas.Font().SetColor(!list.Enabled() ? clGrayText : (state & odSelected) ? clHighlightText : clWindowText);
   RECT text{rect.left + 28, rect.top, rect.right, rect.bottom};
   const std::string item = list.Items().Strings(index);
   canvas.TextRect(text, std::wstring(item.begin(), item.end()), DT_SINGLELINE | DT_VCENTER);
@@ -48,8 +50,17 @@ void BuildListsPage(TGalleryPage& page) {
   drawn->OnDrawItem = [drawn](TObject&, int index, const RECT& rect, TOwnerDrawState state) {
     DrawColourItem(*drawn, index, rect, state);
   };
+  auto* variable = page.Add<TComboBox>(250, 108, 120, 21);
+  variable->SetStyle(csOwnerDrawVariable);
+  variable->Items().SetText("red\r\ngreen (tall)\r\nblue\r\nolive (tall)");
+  variable->SetItemIndex(0);
+  variable->OnMeasureItem = [](TObject&, int index, int& height) { height = index % 2 ? 26 : 16; };
+  variable->OnDrawItem = [variable](TObject&, int index, const RECT& rect, TOwnerDrawState state) {
+    DrawColourItem(*variable, index, rect, state);
+  };
   auto* simple = page.Add<TComboBox>(12, 144, 110, 100);
   simple->SetStyle(csSimple);
+  simple->SetHeight(100);  // a drop-down's window had kept the edit's height
   simple->Items().SetText("simple\r\nlist\r\nbelow");
   simple->SetItemIndex(1);
 
