@@ -210,6 +210,7 @@ TEST(TMenu, RadioItemsOfAGroupExcludeEachOtherAndImagesAreDrawnByCallBack) {
   EXPECT_TRUE(radio[2]->Checked());
   radio[1]->SetImageIndex(1);
   radio[2]->SetImageIndex(5);  // no such image: none shown
+  radio[2]->AddItem(L"Sub")->SetImageIndex(0);
 
   HMENU handle = menu->Handle();
   MENUITEMINFOW info{};
@@ -221,6 +222,10 @@ TEST(TMenu, RadioItemsOfAGroupExcludeEachOtherAndImagesAreDrawnByCallBack) {
   EXPECT_EQ(info.hbmpItem, HBMMENU_CALLBACK);
   ASSERT_TRUE(::GetMenuItemInfoW(handle, 2, TRUE, &info));
   EXPECT_EQ(info.hbmpItem, nullptr);
+  // A sub-menu's pictures take the check marks' column.
+  MENUINFO style{sizeof(style), MIM_STYLE, 0, 0, nullptr, 0, 0};
+  ASSERT_TRUE(::GetMenuInfo(::GetSubMenu(handle, 2), &style));
+  EXPECT_TRUE(style.dwStyle & MNS_CHECKORBMP);
 
   // The call-back measures the image and draws it centred in its place.
   MEASUREITEMSTRUCT measure{ODT_MENU, 0, radio[1]->Command(), 0, 0, radio[1]->Command()};
