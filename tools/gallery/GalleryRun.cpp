@@ -42,6 +42,9 @@ void TGalleryRun::TimerFired(TObject&) {
 }
 
 void TGalleryRun::OpenWindows() {
+  // The gallery is the active window (its focused control shows as such)
+  // until a window opened here takes over.
+  ::SetForegroundWindow(form_.Handle());
   if (options_.MDI) form_.OpenMDI();
   if (options_.Dialog == "raw") {
     rawDialog_ = std::make_unique<TModelessRawDialog>(form_.Handle());
