@@ -25,11 +25,11 @@ enum : WORD {
 // Writes a DLGTEMPLATE and its DLGITEMTEMPLATEs word by word.
 class TTemplateWriter {
  public:
-  TTemplateWriter(std::wstring_view caption, short cx, short cy, WORD items) {
+  TTemplateWriter(std::wstring_view caption, short cx, short cy) {
     const DWORD style = DS_SETFONT | DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE;
     Dword(style);
     Dword(0);  // extended style
-    words_.push_back(items);
+    words_.push_back(0);  // the number of items, counted by Item
     Coordinates(0, 0, cx, cy);
     words_.push_back(0);  // no menu
     words_.push_back(0);  // the dialog class
@@ -48,6 +48,7 @@ class TTemplateWriter {
     Text(windowClass);
     Text(text);
     words_.push_back(0);  // no creation data
+    ++words_[kItemCount];
   }
 
   std::vector<std::uint16_t> Take() { return std::move(words_); }
@@ -65,6 +66,7 @@ class TTemplateWriter {
     words_.push_back(0);
   }
 
+  static constexpr size_t kItemCount = 4;  // the word after style and extended style
   std::vector<std::uint16_t> words_;
 };
 
@@ -142,7 +144,7 @@ void LoadControlClasses() {
 }  // namespace
 
 std::vector<std::uint16_t> RawDialogTemplate() {
-  TTemplateWriter w(L"Platform dialog", 300, 176, 19);
+  TTemplateWriter w(L"Platform dialog", 300, 176);
   w.Item(L"BUTTON", L"&Choices", 0xFFFF, BS_GROUPBOX, 7, 5, 130, 60);
   w.Item(L"BUTTON", L"&First", kFirst, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 14, 17, 110, 10);
   w.Item(L"BUTTON", L"&Second", kSecond, BS_AUTORADIOBUTTON, 14, 30, 110, 10);
