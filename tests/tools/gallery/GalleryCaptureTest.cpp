@@ -4,8 +4,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string_view>
 
+#include "GalleryImages.h"
 #include "PngTesting.h"
 #include "PngWriter.h"
 #include "ProcessTesting.h"
@@ -26,6 +28,23 @@ std::filesystem::path ProgramDirectory() {
   wchar_t path[MAX_PATH] = {};
   ::GetModuleFileNameW(nullptr, path, MAX_PATH);
   return std::filesystem::path(path).parent_path();
+}
+
+// Where the glyph's opaque pixels (all but the clFuchsia ones) appear
+// exactly in the image; {-1, -1} when nowhere.
+POINT FindGlyph(const TDecodedPng& png, const TBitmap& glyph) {
+  const std::uint32_t transparent = glyph.ScanLine(0)[0] & 0xFFFFFF;
+  for (int y = 0; y + glyph.Height() <= png.Height; ++y)
+    for (int x = 0; x + glyph.Width() <= png.Width; ++x) {
+      bool same = true;
+      for (int gy = 0; gy < glyph.Height() && same; ++gy)
+        for (int gx = 0; gx < glyph.Width() && same; ++gx) {
+          const std::uint32_t g = glyph.ScanLine(gy)[gx] & 0xFFFFFF;
+          same = g == transparent || png.Pixels[static_cast<size_t>((y + gy) * png.Width + x + gx)] == g;
+        }
+      if (same) return {x, y};
+    }
+  return {-1, -1};
 }
 
 TEST(GalleryPng, ChecksumsAndImagesOfSeveralStoredBlocksReadBack) {
@@ -89,6 +108,13 @@ TEST(GalleryProgram, CaptureWritesOneImageOfEachWindowAndEnds) {
     EXPECT_GT(colours.size(), 20u);
   }
   EXPECT_FALSE(std::filesystem::exists(dir / "capture-test-3.png"));
+  // The capture is what the screen shows: the main form's tool bar has the
+  // "Open" button's green disc, pixel for pixel, below the menu bar.
+  const TDecodedPng main = DecodeStoredPng(ReadFile(first));
+  const POINT disc = FindGlyph(main, DiscGlyph(clGreen));
+  EXPECT_GT(disc.x, 0);
+  EXPECT_GT(disc.y, ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYMENU));
+  EXPECT_LT(disc.y, 120);
 
   // Wrong options end the program at once with 2.
   TProcess wrong = StartProgram((dir / "Gallery.exe").wstring(), dir.wstring(), L"--page nowhere");
