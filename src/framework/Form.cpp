@@ -436,6 +436,8 @@ void TCustomForm::WndProc(TMessage& m) {
     case CM_ICONCHANGED: CMIconChanged(m); break;
     case CM_MENUCHANGED: CMMenuChanged(m); break;
     case WM_MDIACTIVATE: WMMDIActivate(m); break;
+    case WM_COMMAND: WMCommand(m); break;
+    case CM_TEXTCHANGED: CMTextChanged(m); break;
     case WM_EXITSIZEMOVE: WMExitSizeMove(m); break;
     case CM_VISIBLECHANGED: CMVisibleChanged(m); break;
     case CM_RECREATEWND: CMRecreateWnd(m); break;
@@ -542,6 +544,7 @@ void TCustomForm::CMVisibleChanged(TMessage& m) {
     if (HandleAllocated()) ::ShowWindow(Handle(), SW_HIDE);
     DoHide();
   }
+  if (TCustomForm* mdiForm = MDIFormOf()) mdiForm->UpdateWindowMenu();
 }
 
 void TCustomForm::CMRecreateWnd(TMessage& m) {

@@ -31,6 +31,7 @@
 #include "graphics/Icon.h"
 
 class TApplication;
+class TMainMenu;
 class TMenuItem;
 
 enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
@@ -121,6 +122,11 @@ class TCustomForm : public TWinControl {
   bool KeyPreview() const noexcept { return keyPreview_; }
   void SetKeyPreview(bool preview) noexcept { keyPreview_ = preview; }
 
+  // The form's menu bar. An MDI child's menu is not shown on the child: it
+  // is merged into its MDI form's menu while the child is active.
+  TMainMenu* Menu() const noexcept { return menu_; }
+  void SetMenu(TMainMenu* menu);
+
   // MDI (an fsMDIForm). Children are listed front to back.
   HWND ClientHandle() const noexcept { return clientHandle_; }
   TCustomForm* ActiveMDIChild() const;
@@ -128,8 +134,9 @@ class TCustomForm : public TWinControl {
   TCustomForm* MDIChildren(int index) const;
   TTileMode TileMode() const noexcept { return tileMode_; }
   void SetTileMode(TTileMode mode) noexcept { tileMode_ = mode; }
-  // A top-level item of the form's main menu whose sub-menu the platform
-  // extends with one entry per child.
+  // A top-level item of the form's main menu whose sub-menu lists the
+  // visible children after its own items (a line, then "&1 caption", ...,
+  // the active one checked); picking one activates that child.
   TMenuItem* WindowMenu() const noexcept { return windowMenu_; }
   void SetWindowMenu(TMenuItem* item);
   void Cascade();
@@ -174,6 +181,7 @@ class TCustomForm : public TWinControl {
   void AlignControls(RECT& rect) override;
   bool PreviewKey(UINT msg, WPARAM& key) override;
   void Notification(TComponent* component, TOperation operation) override;
+  void Loaded() override;
   void VisibleChanging(bool visible) override;
   void ChangeScale(int multiplier, int divider) override;
 
@@ -192,6 +200,8 @@ class TCustomForm : public TWinControl {
   void CMIconChanged(TMessage& message);
   void CMMenuChanged(TMessage& message);
   void WMMDIActivate(TMessage& message);
+  void WMCommand(TMessage& message);
+  void CMTextChanged(TMessage& message);
   void WMExitSizeMove(TMessage& message);
   void CMVisibleChanged(TMessage& message);
   void CMRecreateWnd(TMessage& message);
@@ -207,8 +217,19 @@ class TCustomForm : public TWinControl {
   // The MDI form a child lies in (created first when needed); throws when none.
   TCustomForm& MDIParentForm();
   void CreateMDIClient();
-  // Tells the MDI client which menu bar and window menu to use.
+  // Gives the menu to the window: a bar on the form, merged into the MDI
+  // form's menu for an active MDI child.
+  void AttachMenu();
+  // The MDI form whose client holds this child's window, or null.
+  TCustomForm* MDIFormOf() const noexcept;
+  // Shows the active child's menu merged into this MDI form's menu (null:
+  // this form's own menu).
+  void MergeChildMenu(TCustomForm* child);
+  // Tells the MDI client which menu bar to use and lists the children in
+  // the window menu.
   void UpdateWindowMenu();
+  // The children the window menu lists, in its order.
+  std::vector<TCustomForm*> ListedChildren() const;
   // The ShowWindow command that shows the window in WindowState.
   int ShowCommand() const noexcept;
   // Gives the window its icon: the form's, else the application's.
@@ -229,6 +250,7 @@ class TCustomForm : public TWinControl {
   HWND clientHandle_ = nullptr;
   TTileMode tileMode_ = tbHorizontal;
   TMenuItem* windowMenu_ = nullptr;
+  TMainMenu* menu_ = nullptr;
   TIcon icon_;
   TIcon smallIcon_;  // the window's small icon, made from the one shown
   bool modal_ = false;

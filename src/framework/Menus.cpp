@@ -101,6 +101,32 @@ class TPopupHost {
   HWND window_ = nullptr;
 };
 
+// The picture call-back of an item that is not owner-drawn: the size and the
+// drawing of its image. False for owner-drawn items.
+TCustomImageList* CallbackImages(const TMenuItem& item) {
+  TMenu* menu = item.GetParentMenu();
+  if (!menu || menu->IsOwnerDrawn(item)) return nullptr;
+  return menu->ImagesOf(item);
+}
+
+bool MeasureImage(const TMenuItem& item, MEASUREITEMSTRUCT& measure) {
+  TCustomImageList* images = CallbackImages(item);
+  if (!images) return false;
+  measure.itemWidth = static_cast<UINT>(images->Width());
+  measure.itemHeight = static_cast<UINT>(images->Height());
+  return true;
+}
+
+bool DrawImage(TMenuItem& item, TCanvas& canvas, const DRAWITEMSTRUCT& draw) {
+  TCustomImageList* images = CallbackImages(item);
+  if (!images) return false;
+  const RECT& r = draw.rcItem;
+  const int x = r.left + (r.right - r.left - images->Width()) / 2;
+  const int y = r.top + (r.bottom - r.top - images->Height()) / 2;
+  images->Draw(canvas, x, y, item.ImageIndex(), item.Enabled() && !(draw.itemState & ODS_GRAYED));
+  return true;
+}
+
 }  // namespace
 
 std::wstring ShortCutToText(TShortCut shortCut) {
@@ -134,10 +160,13 @@ std::vector<TPropInfo> TMenuItem::PublishedProperties() {
       BoolProp<TMenuItem>("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked),
       BoolProp<TMenuItem>("Default", &TMenuItem::Default, &TMenuItem::SetDefault),
       BoolProp<TMenuItem>("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled),
+      OrdProp<TMenuItem>("GroupIndex", "Byte", TTypeKind::Integer, &TMenuItem::GroupIndex,
+                         &TMenuItem::SetGroupIndex),
       OrdProp<TMenuItem>("ImageIndex", "TImageIndex", TTypeKind::Integer, &TMenuItem::ImageIndex,
                          &TMenuItem::SetImageIndex),
       OrdProp<TMenuItem>("ShortCut", "TShortCut", TTypeKind::Integer, &TMenuItem::ShortCutKey,
                          &TMenuItem::SetShortCut),
+      BoolProp<TMenuItem>("RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem),
       BoolProp<TMenuItem>("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible),
   };
 }
@@ -163,6 +192,22 @@ void TMenuItem::SetEnabled(bool enabled) {
 void TMenuItem::SetChecked(bool checked) {
   if (checked == checked_) return;
   checked_ = checked;
+  if (checked && radioItem_ && parent_) {
+    for (TMenuItem* item : parent_->items_)
+      if (item != this && item->radioItem_ && item->groupIndex_ == groupIndex_) item->checked_ = false;
+  }
+  MenuChanged();
+}
+
+void TMenuItem::SetGroupIndex(BYTE index) {
+  if (index == groupIndex_) return;
+  groupIndex_ = index;
+  MenuChanged();
+}
+
+void TMenuItem::SetRadioItem(bool radio) {
+  if (radio == radioItem_) return;
+  radioItem_ = radio;
   MenuChanged();
 }
 
@@ -346,11 +391,20 @@ void TMenu::Notification(TComponent* component, TOperation operation) {
 
 void TMenu::Changed() { dirty_ = true; }
 
+TCustomImageList* TMenu::ImagesOf(const TMenuItem& item) const noexcept {
+  if (item.ImageIndex() < 0) return nullptr;
+  TCustomImageList* images = item.Parent() ? item.Parent()->SubMenuImages() : nullptr;
+  if (!images) images = images_;
+  return images && item.ImageIndex() < images->Count() ? images : nullptr;
+}
+
+std::vector<TMenuItem*> TMenu::ShownItems() { return items_->items_; }
+
 HMENU TMenu::Handle() {
   if (handle_ && !dirty_) return handle_;
   HMENU menu = CreateMenuHandle();
   if (!menu) throw EOutOfResources("Could not create a menu");
-  Build(menu, *items_);
+  Build(menu, ShownItems());
   HMENU old = std::exchange(handle_, menu);
   dirty_ = false;
   HandleRebuilt(menu);
@@ -363,9 +417,9 @@ void TMenu::DestroyMenuHandle() noexcept {
   dirty_ = true;
 }
 
-void TMenu::Build(HMENU menu, TMenuItem& parent) {
+void TMenu::Build(HMENU menu, const std::vector<TMenuItem*>& items) {
   UINT position = 0;
-  for (TMenuItem* item : parent.items_) {
+  for (TMenuItem* item : items) {
     if (!item->Visible()) continue;
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
@@ -383,14 +437,24 @@ void TMenu::Build(HMENU menu, TMenuItem& parent) {
       if (item->ShortCutKey()) text += L"\t" + ShortCutToText(item->ShortCutKey());
       info.fMask |= MIIM_STRING;
       info.dwTypeData = text.data();
+      if (ImagesOf(*item)) {
+        // The platform asks for the picture with WM_MEASUREITEM/WM_DRAWITEM.
+        info.fMask |= MIIM_BITMAP;
+        info.hbmpItem = HBMMENU_CALLBACK;
+      }
     }
+    if (item->RadioItem()) info.fType |= MFT_RADIOCHECK;
     if (IsRightToLeft()) info.fType |= MFT_RIGHTORDER;
     info.fState = (item->Enabled() ? 0 : MFS_DISABLED) | (item->Checked() ? MFS_CHECKED : 0) |
                   (item->Default() ? MFS_DEFAULT : 0);
     if (item->Count() > 0) {
       info.fMask |= MIIM_SUBMENU;
       info.hSubMenu = ::CreatePopupMenu();
-      Build(info.hSubMenu, *item);
+      // Pictures share the check marks' column, as the platform's own
+      // menus show them.
+      MENUINFO style{sizeof(style), MIM_STYLE, MNS_CHECKORBMP, 0, nullptr, 0, 0};
+      ::SetMenuInfo(info.hSubMenu, &style);
+      Build(info.hSubMenu, item->items_);
     }
     ::InsertMenuItemW(menu, position++, TRUE, &info);
   }
@@ -428,16 +492,65 @@ void TMainMenu::Detach() noexcept {
 
 void TMainMenu::Notification(TComponent* component, TOperation operation) {
   TMenu::Notification(component, operation);
-  if (operation == opRemove && component == window_) {
+  if (operation != opRemove) return;
+  if (component == window_) {
     // The window is going: its procedure and menu go with it.
     window_ = nullptr;
     hook_.Detach();
+  }
+  if (component == mergedInto_) mergedInto_ = nullptr;
+  if (component == merged_) {
+    merged_ = nullptr;
+    Changed();
   }
 }
 
 void TMainMenu::Changed() {
   TMenu::Changed();
-  if (window_ && window_->HandleAllocated() && !IsDestroying()) Handle();
+  if (IsDestroying()) return;
+  if (mergedInto_) mergedInto_->Changed();
+  if (window_ && window_->HandleAllocated()) Handle();
+}
+
+void TMainMenu::Merge(TMainMenu* menu) {
+  if (menu == merged_ || menu == this) return;
+  if (TMainMenu* old = std::exchange(merged_, nullptr)) {
+    old->mergedInto_ = nullptr;
+    RemoveFreeNotification(old);
+  }
+  if (menu) {
+    if (menu->mergedInto_) menu->mergedInto_->Unmerge(menu);
+    merged_ = menu;
+    menu->mergedInto_ = this;
+    FreeNotification(menu);
+    menu->FreeNotification(this);
+  }
+  Changed();
+}
+
+void TMainMenu::Unmerge(TMainMenu* menu) {
+  if (menu && menu == merged_) Merge(nullptr);
+}
+
+std::vector<TMenuItem*> TMainMenu::ShownItems() {
+  std::vector<TMenuItem*> shown;
+  TMenuItem& own = Items();
+  auto replaced = [this](const TMenuItem* item) {
+    for (int i = 0; i < merged_->Items().Count(); ++i)
+      if (merged_->Items().Items(i)->GroupIndex() == item->GroupIndex()) return true;
+    return false;
+  };
+  for (int i = 0; i < own.Count(); ++i)
+    if (!merged_ || !replaced(own.Items(i))) shown.push_back(own.Items(i));
+  if (!merged_) return shown;
+  // Each merged item goes before the first item of a higher group.
+  for (int i = 0; i < merged_->Items().Count(); ++i) {
+    TMenuItem* item = merged_->Items().Items(i);
+    const auto at = std::find_if(shown.begin(), shown.end(),
+                                 [item](const TMenuItem* s) { return s->GroupIndex() > item->GroupIndex(); });
+    shown.insert(at, item);
+  }
+  return shown;
 }
 
 void TMainMenu::HandleRebuilt(HMENU menu) {
@@ -481,6 +594,10 @@ bool DispatchMenuMessage(TMessage& message) {
       if (!measure || measure->CtlType != ODT_MENU) return false;
       TMenuItem* item = TMenuItem::FromCommand(static_cast<UINT>(measure->itemData));
       if (!item) return false;
+      if (MeasureImage(*item, *measure)) {
+        message.Result = TRUE;
+        return true;
+      }
       UniqueWindowDC screen = UniqueWindowDC::Client(nullptr);
       TCanvas canvas(screen.get());
       UseMenuFont(canvas);
@@ -500,7 +617,7 @@ bool DispatchMenuMessage(TMessage& message) {
       SavedDC saved(draw->hDC);
       TCanvas canvas(draw->hDC);
       UseMenuFont(canvas);
-      item->DrawItem(canvas, draw->rcItem, draw->itemState);
+      if (!DrawImage(*item, canvas, *draw)) item->DrawItem(canvas, draw->rcItem, draw->itemState);
       canvas.SetHandle(nullptr);
       message.Result = TRUE;
       return true;

@@ -12,7 +12,14 @@
 // passes WM_MEASUREITEM and WM_DRAWITEM to DispatchMenuMessage, which
 // calls the item's MeasureItem and DrawItem (and so its events) with a
 // canvas on the menu's device context. WM_COMMAND of a menu item reaches
-// the item's Click the same way.
+// the item's Click the same way. An item with an image that is not
+// owner-drawn asks for its picture the same way (the platform's bitmap
+// call-back), and the image is drawn from the menu's Images.
+//
+// Merging (MDI): a main menu merged with another shows the other's
+// top-level items in place of its own of the same GroupIndex, and the
+// others in GroupIndex order among its own; Unmerge shows its own again.
+// The item trees are not changed.
 //
 //   TPopupMenu* menu = form->Create<TPopupMenu>();
 //   TMenuItem* close = menu->Items().AddItem(L"&Close");
@@ -82,6 +89,13 @@ class TMenuItem : public TComponent {
   void SetDefault(bool isDefault);
   bool Visible() const noexcept { return visible_; }
   void SetVisible(bool visible);
+  // Top-level items: the merge group. Radio items: checking one unchecks
+  // the radio items of the same group beside it.
+  BYTE GroupIndex() const noexcept { return groupIndex_; }
+  void SetGroupIndex(BYTE index);
+  // Shown with a round check mark; see GroupIndex.
+  bool RadioItem() const noexcept { return radioItem_; }
+  void SetRadioItem(bool radio);
   // Index into the images of the menu (or of the parent's SubMenuImages);
   // -1 for none.
   int ImageIndex() const noexcept { return imageIndex_; }
@@ -150,6 +164,8 @@ class TMenuItem : public TComponent {
   bool checked_ = false;
   bool default_ = false;
   bool visible_ = true;
+  bool radioItem_ = false;
+  BYTE groupIndex_ = 0;
   int imageIndex_ = -1;
   TBitmap bitmap_;
   TCustomImageList* subMenuImages_ = nullptr;
@@ -181,6 +197,12 @@ class TMenu : public TComponent {
   HMENU Handle();
   // True when the item is drawn by its owner in this menu.
   bool IsOwnerDrawn(const TMenuItem& item) const noexcept { return ownerDraw_ || item.HasOwnerDrawEvents(); }
+  // The images the item's picture comes from (its parent's SubMenuImages,
+  // else the menu's), null when it shows none.
+  TCustomImageList* ImagesOf(const TMenuItem& item) const noexcept;
+  // The top-level items shown in the platform menu, in order (hidden ones
+  // included; the platform menu leaves them out).
+  virtual std::vector<TMenuItem*> ShownItems();
 
   // Operations
   // Marks the platform menu out of date; a shown menu bar is rebuilt.
@@ -196,7 +218,7 @@ class TMenu : public TComponent {
   void DestroyMenuHandle() noexcept;
 
  private:
-  void Build(HMENU menu, TMenuItem& parent);
+  void Build(HMENU menu, const std::vector<TMenuItem*>& items);
 
   TMenuItem* items_;  // owned as a component
   TCustomImageList* images_ = nullptr;
@@ -224,6 +246,12 @@ class TMainMenu : public TMenu {
   // Shows the menu bar on window (null: removes it).
   void AttachTo(TWinControl* window);
   void Changed() override;
+  // Shows menu's top-level items merged into this menu's (null: unmerges).
+  void Merge(TMainMenu* menu);
+  // Shows this menu's own items again if menu is the one merged.
+  void Unmerge(TMainMenu* menu);
+  TMainMenu* Merged() const noexcept { return merged_; }
+  std::vector<TMenuItem*> ShownItems() override;
 
  protected:
   HMENU CreateMenuHandle() override;
@@ -236,6 +264,8 @@ class TMainMenu : public TMenu {
 
   TWinControl* window_ = nullptr;
   THookLink hook_;
+  TMainMenu* merged_ = nullptr;    // shown merged into this one
+  TMainMenu* mergedInto_ = nullptr;  // the menu this one is merged into
 };
 
 // A menu shown at a point. Popup runs until the user picks an item or

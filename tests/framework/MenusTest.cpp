@@ -185,6 +185,69 @@ TEST(TMenu, ImagesAreForgottenWhenDestroyed) {
   EXPECT_EQ(item->SubMenuImages(), nullptr);
 }
 
+TEST(TMenu, RadioItemsOfAGroupExcludeEachOtherAndImagesAreDrawnByCallBack) {
+  TOwned<TPopupMenu> menu = MakeComponent<TPopupMenu>();
+  TOwned<TImageList> images = MakeComponent<TImageList>();
+  images->SetSize(12, 10);
+  TBitmap strip;
+  strip.SetSize(24, 10);
+  strip.Canvas().Brush().SetColor(clRed);
+  const RECT all{0, 0, 24, 10};
+  strip.Canvas().FillRect(all);
+  ASSERT_EQ(images->Add(strip, nullptr), 0);
+  menu->SetImages(images.get());
+  TMenuItem* radio[3];
+  for (int i = 0; i < 3; ++i) {
+    radio[i] = menu->Items().AddItem(L"Radio");
+    radio[i]->SetRadioItem(true);
+    radio[i]->SetGroupIndex(i < 2 ? 1 : 2);  // the third is a group of its own
+  }
+  radio[0]->SetChecked(true);
+  radio[2]->SetChecked(true);
+  radio[1]->SetChecked(true);
+  EXPECT_FALSE(radio[0]->Checked());
+  EXPECT_TRUE(radio[1]->Checked());
+  EXPECT_TRUE(radio[2]->Checked());
+  radio[1]->SetImageIndex(1);
+  radio[2]->SetImageIndex(5);  // no such image: none shown
+  radio[2]->AddItem(L"Sub")->SetImageIndex(0);
+
+  HMENU handle = menu->Handle();
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_BITMAP;
+  ASSERT_TRUE(::GetMenuItemInfoW(handle, 1, TRUE, &info));
+  EXPECT_TRUE(info.fType & MFT_RADIOCHECK);
+  EXPECT_TRUE(info.fState & MFS_CHECKED);
+  EXPECT_EQ(info.hbmpItem, HBMMENU_CALLBACK);
+  ASSERT_TRUE(::GetMenuItemInfoW(handle, 2, TRUE, &info));
+  EXPECT_EQ(info.hbmpItem, nullptr);
+  // A sub-menu's pictures take the check marks' column.
+  MENUINFO style{sizeof(style), MIM_STYLE, 0, 0, nullptr, 0, 0};
+  ASSERT_TRUE(::GetMenuInfo(::GetSubMenu(handle, 2), &style));
+  EXPECT_TRUE(style.dwStyle & MNS_CHECKORBMP);
+
+  // The call-back measures the image and draws it centred in its place.
+  MEASUREITEMSTRUCT measure{ODT_MENU, 0, radio[1]->Command(), 0, 0, radio[1]->Command()};
+  TMessage m{WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure), 0};
+  ASSERT_TRUE(DispatchMenuMessage(m));
+  EXPECT_EQ(measure.itemWidth, 12u);
+  EXPECT_EQ(measure.itemHeight, 10u);
+  TBitmap target;
+  target.SetSize(20, 20);
+  target.Canvas().Brush().SetColor(clWhite);
+  const RECT whole{0, 0, 20, 20};
+  target.Canvas().FillRect(whole);
+  DRAWITEMSTRUCT draw{ODT_MENU, 0, radio[1]->Command(), ODA_DRAWENTIRE, 0, nullptr, target.Canvas().Handle(),
+                      whole, radio[1]->Command()};
+  TMessage d{WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw), 0};
+  ASSERT_TRUE(DispatchMenuMessage(d));
+  EXPECT_EQ(target.Pixel(4, 5), clRed);
+  EXPECT_EQ(target.Pixel(15, 14), clRed);
+  EXPECT_EQ(target.Pixel(3, 10), clWhite);
+  EXPECT_EQ(target.Pixel(10, 4), clWhite);
+}
+
 TEST(TMainMenu, ShowsOnTheFormAndRoutesCommands) {
   TOwned<TForm> form = MakeComponent<TForm>();
   TMainMenu* menu = form->Create<TMainMenu>();

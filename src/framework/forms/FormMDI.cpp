@@ -1,5 +1,5 @@
 // The MDI side of TCustomForm: the MDI client of an fsMDIForm, the children
-// of class fsMDIChild, their arrangement and the window menu.
+// of class fsMDIChild, their arrangement, the menus and the window menu.
 #include <algorithm>
 
 #include "framework/Application.h"
@@ -43,8 +43,13 @@ void TCustomForm::DestroyWnd() {
   HWND window = Handle();
   HWND client = ::GetParent(window);
   if (IsMDIChild() && client && ::IsWindow(client)) {
-    // The client takes the child out of its list and window menu.
+    TCustomForm* mdiForm = MDIFormOf();
+    // The client takes the child out of its list and activates the next.
     ::SendMessageW(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
+    if (mdiForm) {
+      if (mdiForm->menu_ && menu_) mdiForm->menu_->Unmerge(menu_);
+      mdiForm->UpdateWindowMenu();
+    }
   } else {
     TWinControl::DestroyWnd();
   }
@@ -117,16 +122,65 @@ void TCustomForm::Previous() {
   if (clientHandle_) ::SendMessageW(clientHandle_, WM_MDINEXT, 0, 1);
 }
 
+TCustomForm* TCustomForm::MDIFormOf() const noexcept {
+  if (!IsMDIChild() || !HandleAllocated()) return nullptr;
+  HWND client = ::GetParent(const_cast<TCustomForm*>(this)->Handle());
+  TCustomForm* form = client ? Screen.FindForm(::GetParent(client)) : nullptr;
+  return form && form->clientHandle_ == client ? form : nullptr;
+}
+
 void TCustomForm::WMMDIActivate(TMessage& m) {
   DefaultHandler(m);
   if (!HandleAllocated()) return;
+  TCustomForm* mdiForm = MDIFormOf();
   if (reinterpret_cast<HWND>(m.LParam) == Handle()) {
+    if (mdiForm) mdiForm->MergeChildMenu(this);
     Perform(CM_ACTIVATE);
     if (OnActivate) OnActivate(*this);
   } else if (reinterpret_cast<HWND>(m.WParam) == Handle()) {
+    if (mdiForm && !m.LParam) mdiForm->MergeChildMenu(nullptr);  // no child is active now
     Perform(CM_DEACTIVATE);
     if (OnDeactivate) OnDeactivate(*this);
   }
+  if (mdiForm) mdiForm->UpdateWindowMenu();
+}
+
+void TCustomForm::CMTextChanged(TMessage& m) {
+  TWinControl::WndProc(m);
+  if (TCustomForm* mdiForm = MDIFormOf()) mdiForm->UpdateWindowMenu();
+}
+
+// ---- Menus ----------------------------------------------------------------------------
+
+void TCustomForm::SetMenu(TMainMenu* menu) {
+  if (menu == menu_) return;
+  if (menu_) {
+    RemoveFreeNotification(menu_);
+    if (menu_->Window() == this) menu_->AttachTo(nullptr);
+    if (TCustomForm* mdiForm = MDIFormOf(); mdiForm && mdiForm->menu_) mdiForm->menu_->Unmerge(menu_);
+  }
+  menu_ = menu;
+  if (menu) FreeNotification(menu);
+  if (!Loading()) AttachMenu();
+}
+
+void TCustomForm::Loaded() {
+  TWinControl::Loaded();
+  AttachMenu();
+}
+
+void TCustomForm::AttachMenu() {
+  if (!menu_) return;
+  if (!IsMDIChild()) {
+    menu_->AttachTo(this);
+    return;
+  }
+  TCustomForm* mdiForm = MDIFormOf();
+  if (mdiForm && mdiForm->ActiveMDIChild() == this) mdiForm->MergeChildMenu(this);
+}
+
+void TCustomForm::MergeChildMenu(TCustomForm* child) {
+  if (menu_) menu_->Merge(child ? child->menu_ : nullptr);
 }
 
 // ---- Window menu ----------------------------------------------------------------------
@@ -142,6 +196,7 @@ void TCustomForm::SetWindowMenu(TMenuItem* item) {
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
   TWinControl::Notification(component, operation);
   if (operation == opRemove && component == windowMenu_) windowMenu_ = nullptr;
+  if (operation == opRemove && component == menu_) menu_ = nullptr;
 }
 
 void TCustomForm::CMMenuChanged(TMessage& m) {
@@ -150,15 +205,58 @@ void TCustomForm::CMMenuChanged(TMessage& m) {
 }
 
 void TCustomForm::UpdateWindowMenu() {
-  if (!clientHandle_ || !windowMenu_ || !windowMenu_->Parent()) return;
-  auto* menu = dynamic_cast<TMainMenu*>(windowMenu_->GetParentMenu());
-  if (!menu || menu->Window() != this || windowMenu_->Parent() != &menu->Items()) return;
+  if (!clientHandle_ || IsDestroying()) return;
+  auto* menu = windowMenu_ ? dynamic_cast<TMainMenu*>(windowMenu_->GetParentMenu()) : menu_;
+  if (!menu || menu->Window() != this) return;
+  HMENU bar = menu->Handle();
+  // The client keeps no window menu of its own (not every platform lists
+  // the children there): the list is made here.
+  ::SendMessageW(clientHandle_, WM_MDISETMENU, reinterpret_cast<WPARAM>(bar), 0);
+  ::DrawMenuBar(Handle());
+  if (!windowMenu_ || windowMenu_->Parent() != &menu->Items()) return;
   // The platform menu holds the visible items only.
   int position = 0;
-  for (int i = 0; i < windowMenu_->MenuIndex(); ++i) position += menu->Items().Items(i)->Visible();
-  HMENU bar = menu->Handle();
-  HMENU popup = ::GetSubMenu(bar, position);
+  bool shown = false;
+  for (TMenuItem* item : menu->ShownItems()) {
+    if (item == windowMenu_) {
+      shown = item->Visible();
+      break;
+    }
+    position += item->Visible();
+  }
+  HMENU popup = shown ? ::GetSubMenu(bar, position) : nullptr;
   if (!popup) return;  // the window menu needs items of its own to open
-  ::SendMessageW(clientHandle_, WM_MDISETMENU, reinterpret_cast<WPARAM>(bar), reinterpret_cast<LPARAM>(popup));
-  ::DrawMenuBar(Handle());
+  int own = 0;
+  for (int i = 0; i < windowMenu_->Count(); ++i) own += windowMenu_->Items(i)->Visible();
+  while (::GetMenuItemCount(popup) > own) ::DeleteMenu(popup, static_cast<UINT>(own), MF_BYPOSITION);
+  const std::vector<TCustomForm*> children = ListedChildren();
+  if (!children.empty() && own > 0) ::AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+  const TCustomForm* active = ActiveMDIChild();
+  for (size_t i = 0; i < children.size(); ++i) {
+    const std::wstring text = (i < 9 ? L"&" : L"") + std::to_wstring(i + 1) + L" " + children[i]->Caption();
+    const UINT flags = MF_STRING | (children[i] == active ? MF_CHECKED : MF_UNCHECKED);
+    ::AppendMenuW(popup, flags, kFirstChildCommand + i, text.c_str());
+  }
+}
+
+std::vector<TCustomForm*> TCustomForm::ListedChildren() const {
+  std::vector<TCustomForm*> children;
+  for (int i = 0; TCustomForm* child = MDIChildren(i); ++i)
+    if (::IsWindowVisible(child->Handle()) && !child->IsDestroying()) children.push_back(child);
+  return children;
+}
+
+void TCustomForm::WMCommand(TMessage& m) {
+  const UINT id = LOWORD(m.WParam);
+  if (clientHandle_ && m.LParam == 0 && HIWORD(m.WParam) == 0 && id >= kFirstChildCommand) {
+    const std::vector<TCustomForm*> children = ListedChildren();
+    if (id - kFirstChildCommand < children.size()) {
+      TCustomForm* child = children[id - kFirstChildCommand];
+      if (child->WindowState() == wsMinimized) child->SetWindowState(wsNormal);
+      ::SendMessageW(clientHandle_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child->Handle()), 0);
+      m.Result = 0;
+      return;
+    }
+  }
+  TWinControl::WndProc(m);
 }

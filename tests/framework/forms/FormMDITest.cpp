@@ -48,6 +48,46 @@ class TFrm_Child : public TForm {
   }
 };
 
+// A main form and children whose menus merge by group: File 0, Edit 1,
+// Window 9, Help 10 on the main form.
+class TFrm_MergeMain : public TForm {
+  FW_CLASS(TFrm_MergeMain, TForm)
+ public:
+  explicit TFrm_MergeMain(TComponent* owner) : TForm(owner) {
+    SetFormStyle(fsMDIForm);
+    SetBounds(20, 20, 640, 480);
+    auto* menu = Create<TMainMenu>();
+    int group = 0;
+    for (const wchar_t* caption : {L"&File", L"&Edit", L"&Window", L"&Help"}) {
+      TMenuItem* item = menu->Items().AddItem(caption);
+      item->AddItem(L"Item");
+      item->SetGroupIndex(static_cast<BYTE>(group));
+      group = group == 1 ? 9 : group + 1;
+    }
+    SetWindowMenu(menu->Items().Items(2));
+    SetMenu(menu);
+  }
+};
+
+class TFrm_MergeChild : public TForm {
+  FW_CLASS(TFrm_MergeChild, TForm)
+ public:
+  TFrm_MergeChild(TComponent* owner, const wchar_t* caption, std::vector<std::pair<const wchar_t*, BYTE>> items)
+      : TForm(owner) {
+    SetFormStyle(fsMDIChild);
+    SetBounds(10, 10, 200, 150);
+    SetCaption(caption);
+    auto* menu = Create<TMainMenu>();
+    for (const auto& [text, group] : items) {
+      TMenuItem* item = menu->Items().AddItem(text);
+      item->SetGroupIndex(group);
+      item->AddItem(L"Sub")->OnClick = [this](TObject&) { ++Clicks; };
+    }
+    SetMenu(menu);
+  }
+  int Clicks = 0;
+};
+
 class FormMDITest : public FrameworkTest {};
 
 std::wstring ClassOf(HWND window) {
@@ -128,6 +168,61 @@ TEST_F(FormMDITest, ChildrenLiveInTheClientAndAreListedActivatedAndClosed) {
   c->Close();
   ASSERT_TRUE(PumpUntil([&] { return main->MDIChildCount() == 1; }));
   EXPECT_EQ(main->MDIChildren(0), a);
+}
+
+TEST_F(FormMDITest, TheActiveChildsMenuMergesByGroupAndTheWindowMenuListsTheChildren) {
+  TOwned<TFrm_MergeMain> main = MakeComponent<TFrm_MergeMain>();
+  main->Show();
+  auto bar = [&] { return MenuTexts(::GetMenu(main->Handle())); };
+  using Texts = std::vector<std::wstring>;
+  const Texts own{L"&File", L"&Edit", L"&Window", L"&Help"};
+  EXPECT_EQ(bar(), own);
+
+  auto* a = main->Create<TFrm_MergeChild>(L"Alpha", std::vector<std::pair<const wchar_t*, BYTE>>{{L"A &File", 0}, {L"A &Tools", 5}});
+  Pump();
+  const Texts withA{L"A &File", L"&Edit", L"A &Tools", L"&Window", L"&Help"};
+  EXPECT_EQ(bar(), withA);
+  EXPECT_EQ(main->Menu()->Merged(), a->Menu());
+  ASSERT_EQ(main->Menu()->ShownItems().size(), 5u);
+  EXPECT_EQ(main->Menu()->ShownItems()[0], a->Menu()->Items().Items(0));
+
+  auto* b = main->Create<TFrm_MergeChild>(L"Beta", std::vector<std::pair<const wchar_t*, BYTE>>{{L"B &Edit", 1}, {L"B &View", 2}, {L"B &Last", 200}});
+  Pump();
+  EXPECT_EQ(bar(), (Texts{L"&File", L"B &Edit", L"B &View", L"&Window", L"&Help", L"B &Last"}));
+  // A merged item's command reaches its item through the main form.
+  ::SendMessageW(main->Handle(), WM_COMMAND, b->Menu()->Items().Items(1)->Items(0)->Command(), 0);
+  EXPECT_EQ(b->Clicks, 1);
+  // A change to the active child's menu shows at once.
+  b->Menu()->Items().Items(1)->SetCaption(L"B &Look");
+  EXPECT_EQ(bar()[2], L"B &Look");
+
+  // The window menu: its own item, a line, the children front to back,
+  // the active one checked; picking one activates it.
+  HMENU windowMenu = ::GetSubMenu(::GetMenu(main->Handle()), 3);
+  EXPECT_EQ(MenuTexts(windowMenu), (Texts{L"Item", L"", L"&1 Beta", L"&2 Alpha"}));
+  EXPECT_TRUE(::GetMenuState(windowMenu, 2, MF_BYPOSITION) & MF_CHECKED);
+  EXPECT_FALSE(::GetMenuState(windowMenu, 3, MF_BYPOSITION) & MF_CHECKED);
+  ::SendMessageW(main->Handle(), WM_COMMAND, ::GetMenuItemID(windowMenu, 3), 0);
+  EXPECT_EQ(main->ActiveMDIChild(), a);
+  EXPECT_EQ(bar(), withA);
+  ::SendMessageW(main->ClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(b->Handle()), 0);
+  EXPECT_EQ(bar()[1], L"B &Edit");
+
+  // Closing the active child shows the next one's menu, and it leaves the
+  // window menu; the last one gone, the main form's own menu is back.
+  b->Free();
+  Pump();
+  EXPECT_EQ(main->ActiveMDIChild(), a);
+  EXPECT_EQ(bar(), withA);
+  windowMenu = ::GetSubMenu(::GetMenu(main->Handle()), 3);
+  EXPECT_EQ(MenuTexts(windowMenu), (Texts{L"Item", L"", L"&1 Alpha"}));
+  a->SetCaption(L"Renamed");
+  EXPECT_EQ(MenuTexts(windowMenu).back(), L"&1 Renamed");
+  a->Free();
+  Pump();
+  EXPECT_EQ(bar(), own);
+  EXPECT_EQ(main->Menu()->Merged(), nullptr);
+  EXPECT_EQ(MenuTexts(::GetSubMenu(::GetMenu(main->Handle()), 2)), Texts{L"Item"});
 }
 
 TEST_F(FormMDITest, CascadeTileAndArrangeMoveTheChildren) {
