@@ -4,4 +4,15 @@ target_sources(skin_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/PainterSkin.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinCheckBox.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinRadioButton.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/QELSkinGroupBox.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinGroupBox.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinProgressBar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinTrackBar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinUpDown.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinStatusBar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinFlatButton.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinSpeedButton.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinToolBar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinComboBox.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinListViewHeader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinTabControl.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinScrollBarLook.cpp)
