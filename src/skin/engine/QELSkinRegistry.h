@@ -38,13 +38,13 @@ struct TqelWindowSkinnerEntry {
 template <typename Control, typename Skinner>
 TqelControlSkinnerEntry ControlSkinner() {
   return {&Control::StaticClass(), [](TControl& control, TqelSkinWindow& window) -> std::unique_ptr<TqelSkinControl> {
-            return std::make_unique<Skinner>(control, window);
+            return MakeSkinControl<Skinner>(control, window);
           }};
 }
 template <typename Skinner>
 TqelWindowSkinnerEntry WindowSkinner(std::wstring_view upperClassName) {
   return {std::wstring(upperClassName), [](HWND handle, TqelSkinWindow& window) -> std::unique_ptr<TqelSkinControl> {
-            return std::make_unique<Skinner>(handle, window);
+            return MakeSkinControl<Skinner>(handle, window);
           }};
 }
 

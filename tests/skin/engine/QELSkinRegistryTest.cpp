@@ -16,9 +16,24 @@ namespace {
 template <int Id>
 class TFakeSkinner : public TqelSkinControl {
  public:
-  TFakeSkinner(TControl& control, TqelSkinWindow& window) : TqelSkinControl(control, window) {}
-  TFakeSkinner(HWND handle, TqelSkinWindow& window) : TqelSkinControl(handle, window) {}
+  TFakeSkinner(TControl& control, TqelSkinWindow& window) : TqelSkinControl(window), control_(&control) {}
+  TFakeSkinner(HWND handle, TqelSkinWindow& window) : TqelSkinControl(window), handle_(handle) {}
   static constexpr int kId = Id;
+  TControl* Control() const noexcept override { return control_; }
+  HWND RawHandle() const noexcept override { return handle_; }
+  RECT GetBoundsRect() const override { return {}; }
+  HWND GetHandle() const override { return handle_; }
+  bool IsEnabled() const override { return true; }
+  void CallPrevious(TMessage&) override {}
+
+ protected:
+  // Hooks nothing: only the choice of wrapper is looked at.
+  void Hook() override {}
+  void Unhook() noexcept override {}
+
+ private:
+  TControl* control_ = nullptr;
+  HWND handle_ = nullptr;
 };
 
 template <int Id>
