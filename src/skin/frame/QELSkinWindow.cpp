@@ -130,6 +130,7 @@ void TqelSkinWindow::SetSkinActive(bool active) {
     if (!WindowAlive()) return;
     ApplySkinState(skinApplied_);
     if (skinApplied_) UpdateRegion();
+    RefreshChildren();
   } else if (WindowAlive() && (::IsWindowVisible(Handle()) || InitWhenHidden())) {
     Initialize();
   }
@@ -144,6 +145,7 @@ void TqelSkinWindow::Initialize() {
 void TqelSkinWindow::SkinChanged() {
   painter_.RefreshFont();
   regionRects_.clear();
+  if (initialized_) RefreshChildren();
   if (!engine_.SkinIsActive() || !skinApplied_ || !initialized_ || !WindowAlive()) return;
   RecalcFrame();
   UpdateRegion();
@@ -165,7 +167,32 @@ void TqelSkinWindow::SavePlatformMetrics() {
   platformBottomFrame_ = 4;
 }
 
-void TqelSkinWindow::UnskinChildren() { wrappers_.clear(); }
+void TqelSkinWindow::UnskinChildren() {
+  // Each wrapper leaves the list before it is torn down, so that whatever
+  // its teardown sets off no longer finds it there.
+  std::erase(wrappers_, nullptr);
+  while (!wrappers_.empty()) {
+    std::unique_ptr<TqelSkinControl> wrapper = std::move(wrappers_.front());
+    wrappers_.erase(wrappers_.begin());
+    wrapper->Remove();
+  }
+}
+
+void TqelSkinWindow::RefreshChildren() {
+  for (size_t i = 0; i < wrappers_.size(); ++i) {
+    try {
+      wrappers_[i]->Refresh();
+    } catch (...) {
+      // One wrapper's trouble does not keep the others from following.
+    }
+  }
+}
+
+bool TqelSkinWindow::HasChildWrapper(const void* target) const noexcept {
+  return std::any_of(wrappers_.begin(), wrappers_.end(), [&](const std::unique_ptr<TqelSkinControl>& w) {
+    return w && (static_cast<const void*>(w->Control()) == target || static_cast<const void*>(w->RawHandle()) == target);
+  });
+}
 
 // ---- Painting and shape --------------------------------------------------------------
 

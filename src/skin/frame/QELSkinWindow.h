@@ -91,6 +91,8 @@ class TqelSkinWindow : public TComponent {
   int ChildWrapperCount() const noexcept { return static_cast<int>(wrappers_.size()); }
   TqelSkinControl* ChildWrappers(int index) const { return wrappers_.at(static_cast<size_t>(index)).get(); }
   void AddChildWrapper(std::unique_ptr<TqelSkinControl> wrapper);
+  // Whether a wrapper of this frame wraps target (a control or a window).
+  bool HasChildWrapper(const void* target) const noexcept;
 
   // ---- Operations ----------------------------------------------------
   // Switches skinning on or off (on only while SkinEnabled); initialises
@@ -129,7 +131,10 @@ class TqelSkinWindow : public TComponent {
   // Measures the platform's frame and client before skinning.
   virtual void SavePlatformMetrics();
   virtual void SkinChildren() = 0;
+  // Takes each wrapper from the front of the list: Teardown, unhook, free.
   virtual void UnskinChildren();
+  // Refresh on every wrapper (after a skin change or a switch of Active).
+  virtual void RefreshChildren();
   virtual bool CanSetRegion() const { return true; }
   // The menu bar shown under the caption (0: none).
   virtual int MenuBarHeight() const { return 0; }

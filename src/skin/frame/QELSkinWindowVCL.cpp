@@ -105,11 +105,6 @@ void TqelSkinWindowVCL::SavePlatformMetrics() {
   SkinChildren();
 }
 
-void TqelSkinWindowVCL::SkinChildren() {
-  // The control wrappers come from the engine's control skinner registry;
-  // none is registered for framework controls yet.
-}
-
 void TqelSkinWindowVCL::ClientSizeChanged() {
   if (applying_ || !form_->HandleAllocated() || ::IsIconic(Handle()) || ::IsZoomed(Handle())) return;
   RECT client{};

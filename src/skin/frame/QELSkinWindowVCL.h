@@ -14,6 +14,7 @@
 #include "frame/QELSkinWindow.h"
 #include "graphics/Color.h"
 
+class TControl;
 class TCustomForm;
 class THookLink;
 
@@ -69,6 +70,12 @@ class TqelSkinWindowVCL : public TqelSkinWindow {
   void AfterSize(TMessage& m);
   void AfterParentNotify(TMessage& m);
   void AfterRecreated(TMessage& m);
+  // SkinChildren, by steps (QELSkinWindowVCLChildren.cpp).
+  void SkinComponentsOf(TComponent& owner);
+  void SkinChildControl(TControl& control);
+  bool MaySkinControl(TControl& control);
+  void WrapControl(TControl& control);
+  void SkinOwnedPopupMenus(TComponent& owner);
 
   TCustomForm* form_ = nullptr;
   std::unique_ptr<THookLink> link_;

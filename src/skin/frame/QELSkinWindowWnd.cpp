@@ -5,18 +5,12 @@
 
 #include "QELSkinUtilsPlatform.h"
 #include "engine/QELSkinEngine.h"
+#include "engine/QELSkinRegistry.h"
 #include "framework/Panel.h"
 #include "framework/WindowSubclass.h"
+#include "hook/QELSkinControl.h"
 
 namespace {
-
-std::wstring UpperClassName(HWND window) {
-  wchar_t name[256] = {};
-  const int n = ::GetClassNameW(window, name, 256);
-  std::wstring s(name, static_cast<size_t>(std::max(n, 0)));
-  for (wchar_t& c : s) c = static_cast<wchar_t>(std::towupper(c));
-  return s;
-}
 
 template <typename F>
 void ForEachDirectChild(HWND parent, F&& f) {
@@ -87,8 +81,26 @@ void TqelSkinWindowWnd::SavePlatformMetrics() {
 }
 
 void TqelSkinWindowWnd::SkinChildren() {
-  // The wrappers of raw child windows come from the engine's window skinner
-  // registry; none is registered yet.
+  ForEachDirectChild(handle_, [&](HWND child) {
+    if (!(::GetWindowLongPtrW(child, GWL_STYLE) & WS_CHILD) || HasChildWrapper(child)) return;
+    if (::SendMessageW(child, QM_SKINNEDQUERY, 0, 0) == 1) return;
+    try {
+      std::unique_ptr<TqelSkinControl> wrapper = TqelSkinRegistry::FindWindowSkinner(child, *this);
+      if (!wrapper) return;
+      TqelSkinControl& made = *wrapper;
+      AddChildWrapper(std::move(wrapper));
+      made.Refresh();
+    } catch (...) {
+      // A window that cannot be wrapped keeps its own look.
+    }
+  });
+}
+
+void TqelSkinWindowWnd::RefreshChildren() {
+  TqelSkinWindow::RefreshChildren();
+  // Each wrapped window paints again, in the new skin or in its own look.
+  for (int i = 0; i < ChildWrapperCount(); ++i)
+    if (HWND h = ChildWrappers(i)->GetHandle()) ::InvalidateRect(h, nullptr, TRUE);
 }
 
 // ---- Applying and removing -------------------------------------------------------------

@@ -32,6 +32,7 @@ class TqelSkinWindowWnd : public TqelSkinWindow {
   void CallPrevious(TMessage& message) override;
   void SavePlatformMetrics() override;
   void SkinChildren() override;
+  void RefreshChildren() override;
   bool BeforePrevious(TMessage& message) override;
   void AfterPrevious(TMessage& message) override;
   void Attach() override;

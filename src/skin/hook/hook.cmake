@@ -5,3 +5,6 @@ target_sources(skin_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinControlVCL.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinControlWnd.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinScrollTracking.cpp)
+target_sources(skin_engine PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinBorderControl.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinScrollWinControl.cpp)
