@@ -8,6 +8,8 @@
 #include "framework/Types.h"
 #include "framework/stdctrls/CheckBox.h"
 #include "graphics/Canvas.h"
+#include "hook/QELSkinControlVCL.h"
+#include "hook/QELSkinControlWnd.h"
 #include "painters/PainterSkin.h"
 
 // The look of a small box.
@@ -38,3 +40,55 @@ void PaintCheckBox(TCanvas& Canvas, SIZE Client, const TCheckBoxLook& Look, cons
 // The box of Look in Picture (one frame) onto Canvas: the box square in
 // the control's colour, the frame over it at the square's top-left.
 void PaintSmallBox(TCanvas& Canvas, SIZE Client, const TCheckBoxLook& Look, const TBitmap& Picture);
+
+// ---- The skinners -----------------------------------------------------------------------
+
+// The font colour of a small box's control: the skin's control font
+// colour while the skin is active and the engine may change button fonts,
+// the control's own otherwise.
+class TSmallBoxFontColor {
+ public:
+  void Remember(TControl& Control);
+  // The skin's colour when Skinned, else the remembered one.
+  void Apply(TControl& Control, bool Skinned, TColor SkinColor);
+
+ private:
+  TColor saved_ = clWindowText;
+};
+
+// For TCustomCheckBox: the control draws itself and its caption; the box
+// is painted over it after each paint, check change and double-click.
+class TqelSkinCheckBox : public TqelSkinControlVCL {
+  FW_CLASS(TqelSkinCheckBox, TqelSkinControlVCL)
+ public:
+  TqelSkinCheckBox(TControl& control, TqelSkinWindow& window) : TqelSkinControlVCL(control, window) {}
+
+  void AfterMessage(TMessage& message) override;
+  void Paint() override;
+  void Refresh() override;
+  void Setup() override;
+
+  // The look of the wrapped control now.
+  TCheckBoxLook Look() const;
+
+ private:
+  TSmallBoxFontColor fontColor_;
+};
+
+// For a raw check box: the state from BM_GETCHECK, the box at the right
+// with BS_LEFTTEXT, on the skin's form colour.
+class TqelSkinWndCheckBox : public TqelSkinControlWnd {
+  FW_CLASS(TqelSkinWndCheckBox, TqelSkinControlWnd)
+ public:
+  TqelSkinWndCheckBox(HWND handle, TqelSkinWindow& window) : TqelSkinControlWnd(handle, window) {}
+
+  void AfterMessage(TMessage& message) override;
+  void Paint() override;
+
+  TCheckBoxLook Look() const;
+};
+
+// The look of a raw small box from its window.
+TCheckBoxLook RawSmallBoxLook(HWND Window, TColor Color);
+// Whether a message changes what a small box shows.
+bool SmallBoxRepaintsAfter(UINT Msg) noexcept;

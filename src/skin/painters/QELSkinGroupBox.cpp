@@ -1,6 +1,9 @@
 #include "painters/QELSkinGroupBox.h"
 
 #include "QELSkinUtilsPaint.h"
+#include "framework/Control.h"
+#include "engine/QELSkinEngine.h"
+#include "painters/PainterSurface.h"
 
 namespace {
 constexpr int kCaptionIndent = 8;
@@ -22,8 +25,12 @@ TGroupBoxLayout GroupBoxLayout(TCanvas& Canvas, SIZE Client, const TGroupBoxLook
 
 void PaintGroupBox(TCanvas& Canvas, SIZE Client, const TGroupBoxLook& Look, const TPainterSkin& Skin) {
   const TGroupBoxLayout layout = GroupBoxLayout(Canvas, Client, Look);
-  FillRectColor(Canvas, RECT{0, 0, Client.cx, Client.cy}, Look.Color);
+  // The band above the frame and a second ring inside it cover what the
+  // control drew there; the inside is left to the control.
+  FillRectColor(Canvas, RECT{0, 0, Client.cx, layout.Frame.top}, Look.Color);
   FrameRectColor(Canvas, layout.Frame, Skin.Color(SKIN2_CONTROLBORDERCOLOR, clBtnShadow));
+  const RECT& f = layout.Frame;
+  FrameRectColor(Canvas, RECT{f.left + 1, f.top + 1, f.right - 1, f.bottom - 1}, Look.Color);
   if (Look.Caption.empty()) return;
   FillRectColor(Canvas, layout.Caption, Look.Color);
   const TColor oldColor = Canvas.Font().Color();
@@ -33,4 +40,16 @@ void PaintGroupBox(TCanvas& Canvas, SIZE Client, const TGroupBoxLook& Look, cons
   Canvas.TextRect(text, Look.Caption, kCaptionFormat | (Look.RightToLeft ? DT_RTLREADING : 0));
   Canvas.Brush().SetStyle(bsSolid);
   Canvas.Font().SetColor(oldColor);
+}
+
+void TqelSkinGroupBox::Paint() {
+  TControl* c = Control();
+  HWND h = GetHandle();
+  if (!c || !h) return;
+  TGroupBoxLook look{c->Caption(), c->Color(), IsEnabled(), ReadsRightToLeft(h)};
+  const TPainterSkin skin = TPainterSkin::Of(Engine());
+  PaintOnClientDC(h, [&](TCanvas& canvas, SIZE size) {
+    canvas.Font() = c->Font();
+    PaintGroupBox(canvas, size, look, skin);
+  });
 }

@@ -9,6 +9,7 @@
 
 #include "graphics/Canvas.h"
 #include "graphics/Font.h"
+#include "hook/QELSkinControlVCL.h"
 #include "painters/PainterSkin.h"
 
 struct TGroupBoxLook {
@@ -26,5 +27,20 @@ struct TGroupBoxLayout {
 };
 TGroupBoxLayout GroupBoxLayout(TCanvas& Canvas, SIZE Client, const TGroupBoxLook& Look);
 
-// The whole face of a client area of Client size, in Canvas's font.
+// Frame and caption over a client area of Client size, in Canvas's font:
+// the band above the frame and a ring just inside it in the control's
+// colour, so that nothing of the control's own frame shows; the inside is
+// the control's.
 void PaintGroupBox(TCanvas& Canvas, SIZE Client, const TGroupBoxLook& Look, const TPainterSkin& Skin);
+
+// For TCustomGroupBox: the control paints itself and its children, then
+// the frame and caption are painted over its own. Wants its parent's
+// colour.
+class TqelSkinGroupBox : public TqelSkinControlVCL {
+  FW_CLASS(TqelSkinGroupBox, TqelSkinControlVCL)
+ public:
+  TqelSkinGroupBox(TControl& control, TqelSkinWindow& window) : TqelSkinControlVCL(control, window) {}
+
+  void Paint() override;
+  bool WantsParentColor() const override { return true; }
+};

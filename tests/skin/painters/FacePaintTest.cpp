@@ -202,11 +202,15 @@ TEST_F(FacePaint, GroupBoxFrameStartsHalfATextDownAndBreaksForTheCaption) {
       ASSERT_EQ(Px(target, 0, y), border);
       ASSERT_EQ(Px(target, client.cx - 1, y), border);
     }
-    // The caption is dark text on the control's colour; inside the frame
-    // only the control's colour.
-    const int text = CountPixels(target, layout.Caption, 0x000000);
-    EXPECT_GT(text, 10);
-    EXPECT_EQ(CountInside(target, RECT{1, textHeight + 1, client.cx - 1, client.cy - 1}, back), 0);
+    // A ring of the control's colour inside the frame; the inside is the
+    // control's own.
+    EXPECT_EQ(CountRing(target, RECT{1, layout.Frame.top + 1, client.cx - 1, client.cy - 1}, back), 0);
+    EXPECT_EQ(CountInside(target, RECT{2, layout.Frame.top + 2, client.cx - 2, client.cy - 2}, kMarker), 0);
+    // The caption is dark text on the control's colour, as is the band
+    // above the frame.
+    EXPECT_GT(CountPixels(target, layout.Caption, 0x000000), 10);
+    EXPECT_EQ(CountInside(target, RECT{0, 0, layout.Caption.left, layout.Frame.top}, back), 0);
+    EXPECT_EQ(CountInside(target, RECT{layout.Caption.right, 0, client.cx, layout.Frame.top}, back), 0);
   }
 }
 
