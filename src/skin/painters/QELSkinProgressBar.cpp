@@ -5,6 +5,10 @@
 
 #include "QELSkinUtilsBitmap.h"
 #include "QELSkinUtilsPaint.h"
+#include <commctrl.h>
+
+#include "engine/QELSkinEngine.h"
+#include "painters/PainterSurface.h"
 
 namespace {
 
@@ -44,4 +48,42 @@ void PaintProgressBar(TCanvas& Canvas, SIZE Client, const TProgressBarLook& Look
     Stretch(Canvas, piece(2), RECT{startCap, 0, Client.cx - endCap, Client.cy});
     Stretch(Canvas, piece(3), RECT{startCap, 0, startCap + fill, Client.cy});
   }
+}
+
+TProgressBarLook ProgressBarLookOf(HWND Window) {
+  TProgressBarLook look;
+  PBRANGE range{};
+  ::SendMessageW(Window, PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
+  look.Min = range.iLow;
+  look.Max = range.iHigh;
+  look.Position = static_cast<int>(::SendMessageW(Window, PBM_GETPOS, 0, 0));
+  look.Vertical = (::GetWindowLongPtrW(Window, GWL_STYLE) & PBS_VERTICAL) != 0;
+  return look;
+}
+
+bool TqelSkinProgressBar::BeforeMessage(TMessage& message) {
+  HWND h = GetHandle();
+  if (!h) return true;
+  return !TakeOverPaint(message, h, face_, [&](TCanvas& canvas, SIZE size) {
+    PaintProgressBar(canvas, size, ProgressBarLookOf(h), TPainterSkin::Of(Engine()));
+  });
+}
+
+void TqelSkinProgressBar::AfterMessage(TMessage& message) {
+  TqelSkinControlVCL::AfterMessage(message);
+  switch (message.Msg) {
+    case PBM_SETPOS:
+    case PBM_DELTAPOS:
+    case PBM_STEPIT:
+    case PBM_SETRANGE:
+    case PBM_SETRANGE32: Repaint(); break;
+    default: break;
+  }
+}
+
+void TqelSkinProgressBar::Paint() {
+  HWND h = GetHandle();
+  PaintOnWindow(h, face_, [&](TCanvas& canvas, SIZE size) {
+    PaintProgressBar(canvas, size, ProgressBarLookOf(h), TPainterSkin::Of(Engine()));
+  });
 }

@@ -7,6 +7,7 @@
 
 #include "graphics/Canvas.h"
 #include "painters/PainterSkin.h"
+#include "hook/QELSkinControlVCL.h"
 
 struct TProgressBarLook {
   int Min = 0;
@@ -21,3 +22,21 @@ int ProgressFillLength(const TProgressBarLook& Look, int Length) noexcept;
 
 // The whole face of a client area of Client size.
 void PaintProgressBar(TCanvas& Canvas, SIZE Client, const TProgressBarLook& Look, const TPainterSkin& Skin);
+
+// The look of a platform progress-bar window.
+TProgressBarLook ProgressBarLookOf(HWND Window);
+
+// For TProgressBar: takes over the control's painting; repaints when the
+// position is set.
+class TqelSkinProgressBar : public TqelSkinControlVCL {
+  FW_CLASS(TqelSkinProgressBar, TqelSkinControlVCL)
+ public:
+  TqelSkinProgressBar(TControl& control, TqelSkinWindow& window) : TqelSkinControlVCL(control, window) {}
+
+  bool BeforeMessage(TMessage& message) override;
+  void AfterMessage(TMessage& message) override;
+  void Paint() override;
+
+ private:
+  TBitmap face_;
+};

@@ -8,6 +8,7 @@
 
 #include "graphics/Canvas.h"
 #include "painters/PainterSkin.h"
+#include "hook/QELSkinControlVCL.h"
 
 struct TStatusBarLook {
   bool SizeGrip = true;
@@ -26,3 +27,14 @@ RECT StatusGripRect(SIZE Client) noexcept;
 inline constexpr int kGripLines[] = {3, 7, 11, 13};
 
 void PaintStatusGrip(TCanvas& Canvas, SIZE Client, const TStatusBarLook& Look);
+
+// For TCustomStatusBar: the grip is painted over the control's own after
+// each paint. Wants its parent's colour.
+class TqelSkinStatusBar : public TqelSkinControlVCL {
+  FW_CLASS(TqelSkinStatusBar, TqelSkinControlVCL)
+ public:
+  TqelSkinStatusBar(TControl& control, TqelSkinWindow& window) : TqelSkinControlVCL(control, window) {}
+
+  void Paint() override;
+  bool WantsParentColor() const override { return true; }
+};

@@ -3,6 +3,11 @@
 #include "QELSkinUtilsBitmap.h"
 #include "QELSkinUtilsPaint.h"
 #include "QELSkinUtilsParts.h"
+#include <commctrl.h>
+
+#include "engine/QELSkinEngine.h"
+#include "framework/Messages.h"
+#include "painters/PainterSurface.h"
 
 namespace {
 
@@ -67,4 +72,53 @@ void PaintTrackBar(TCanvas& Canvas, SIZE Client, const TTrackBarLook& Look, cons
     const RECT focus{0, 0, Client.cx, Client.cy};
     Canvas.DrawFocusRect(focus);
   }
+}
+
+TTrackBarLook TrackBarLookOf(HWND Window) {
+  TTrackBarLook look;
+  const LONG style = static_cast<LONG>(::GetWindowLongPtrW(Window, GWL_STYLE));
+  look.Vertical = (style & TBS_VERT) != 0;
+  ::SendMessageW(Window, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&look.Channel));
+  ::SendMessageW(Window, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&look.Thumb));
+  if (!(style & TBS_NOTICKS)) {
+    look.TicksBefore = (style & (TBS_BOTH | TBS_TOP)) != 0;
+    look.TicksAfter = (style & TBS_BOTH) != 0 || !(style & TBS_TOP);
+    // The first and last ticks stand at the ends of the channel; the
+    // others where the control puts them.
+    const RECT channel = TrackChannelRect(look);
+    const int thumbHalf = look.Vertical ? (look.Thumb.bottom - look.Thumb.top) / 2 : (look.Thumb.right - look.Thumb.left) / 2;
+    const int first = (look.Vertical ? channel.top : channel.left) + thumbHalf;
+    const int last = (look.Vertical ? channel.bottom : channel.right) - thumbHalf - 1;
+    look.Ticks.push_back(first);
+    const int count = static_cast<int>(::SendMessageW(Window, TBM_GETNUMTICS, 0, 0));
+    for (int i = 0; i + 2 < count; ++i) look.Ticks.push_back(static_cast<int>(::SendMessageW(Window, TBM_GETTICPOS, i, 0)));
+    if (last != first) look.Ticks.push_back(last);
+  }
+  look.Focused = ::GetFocus() == Window;
+  return look;
+}
+
+bool TqelSkinTrackBar::BeforeMessage(TMessage& message) {
+  HWND h = GetHandle();
+  if (!h) return true;
+  return !TakeOverPaint(message, h, face_, [&](TCanvas& canvas, SIZE size) {
+    PaintTrackBar(canvas, size, TrackBarLookOf(h), TPainterSkin::Of(Engine()));
+  });
+}
+
+void TqelSkinTrackBar::AfterMessage(TMessage& message) {
+  TqelSkinControlVCL::AfterMessage(message);
+  switch (message.Msg) {
+    case WM_KILLFOCUS:
+    case CM_GOTFOCUS:
+    case WM_SETFOCUS: Repaint(); break;
+    default: break;
+  }
+}
+
+void TqelSkinTrackBar::Paint() {
+  HWND h = GetHandle();
+  PaintOnWindow(h, face_, [&](TCanvas& canvas, SIZE size) {
+    PaintTrackBar(canvas, size, TrackBarLookOf(h), TPainterSkin::Of(Engine()));
+  });
 }

@@ -11,6 +11,7 @@
 
 #include "graphics/Canvas.h"
 #include "painters/PainterSkin.h"
+#include "hook/QELSkinControlVCL.h"
 
 struct TTrackBarLook {
   bool Vertical = false;
@@ -33,3 +34,21 @@ RECT TrackChannelRect(const TTrackBarLook& Look) noexcept;
 
 // The whole face of a client area of Client size.
 void PaintTrackBar(TCanvas& Canvas, SIZE Client, const TTrackBarLook& Look, const TPainterSkin& Skin);
+
+// The look of a platform track-bar window.
+TTrackBarLook TrackBarLookOf(HWND Window);
+
+// For TTrackBar: takes over the control's painting; repaints when the
+// focus changes.
+class TqelSkinTrackBar : public TqelSkinControlVCL {
+  FW_CLASS(TqelSkinTrackBar, TqelSkinControlVCL)
+ public:
+  TqelSkinTrackBar(TControl& control, TqelSkinWindow& window) : TqelSkinControlVCL(control, window) {}
+
+  bool BeforeMessage(TMessage& message) override;
+  void AfterMessage(TMessage& message) override;
+  void Paint() override;
+
+ private:
+  TBitmap face_;
+};

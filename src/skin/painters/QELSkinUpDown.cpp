@@ -1,6 +1,11 @@
 #include "painters/QELSkinUpDown.h"
 
 #include "QELSkinUtilsPaint.h"
+#include <windowsx.h>
+#include <commctrl.h>
+
+#include "engine/QELSkinEngine.h"
+#include "painters/PainterSurface.h"
 
 RECT UpDownHalfRect(SIZE Client, bool Horizontal, TUpDownHalf Half) noexcept {
   if (Half == udhNone) return RECT{};
@@ -36,4 +41,42 @@ void PaintUpDown(TCanvas& Canvas, SIZE Client, const TUpDownLook& Look, const TP
       else DrawArrowDown(Canvas, cx - 3, cy - 1, Look.Enabled);
     }
   }
+}
+
+TUpDownLook TqelSkinUpDown::Look() const {
+  TUpDownLook look;
+  HWND h = GetHandle();
+  look.Horizontal = h && (::GetWindowLongPtrW(h, GWL_STYLE) & UDS_HORZ) != 0;
+  look.Pressed = pressed_;
+  look.Enabled = IsEnabled();
+  return look;
+}
+
+void TqelSkinUpDown::PaintFace(TCanvas& canvas, SIZE size) {
+  PaintUpDown(canvas, size, Look(), TPainterSkin::Of(Engine()));
+}
+
+bool TqelSkinUpDown::BeforeMessage(TMessage& message) {
+  HWND h = GetHandle();
+  if (!h) return true;
+  if (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK) {
+    const POINT at{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+    pressed_ = UpDownHalfAt(ClientSizeOf(h), Look().Horizontal, at);
+  }
+  return !TakeOverPaint(message, h, face_, [this](TCanvas& canvas, SIZE size) { PaintFace(canvas, size); });
+}
+
+void TqelSkinUpDown::AfterMessage(TMessage& message) {
+  if (message.Msg == WM_LBUTTONUP || message.Msg == WM_CAPTURECHANGED) pressed_ = udhNone;
+  TqelSkinControlVCL::AfterMessage(message);
+  if (message.Msg == WM_LBUTTONDBLCLK || message.Msg == WM_CAPTURECHANGED || message.Msg == WM_TIMER) Repaint();
+}
+
+void TqelSkinUpDown::MouseLeft() {
+  pressed_ = udhNone;
+  Repaint();
+}
+
+void TqelSkinUpDown::Paint() {
+  PaintOnWindow(GetHandle(), face_, [this](TCanvas& canvas, SIZE size) { PaintFace(canvas, size); });
 }

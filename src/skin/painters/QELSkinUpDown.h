@@ -6,6 +6,7 @@
 
 #include "graphics/Canvas.h"
 #include "painters/PainterSkin.h"
+#include "hook/QELSkinControlVCL.h"
 
 enum TUpDownHalf { udhNone, udhFirst, udhSecond };  // first: top (left when horizontal)
 
@@ -21,3 +22,25 @@ RECT UpDownHalfRect(SIZE Client, bool Horizontal, TUpDownHalf Half) noexcept;
 TUpDownHalf UpDownHalfAt(SIZE Client, bool Horizontal, POINT At) noexcept;
 
 void PaintUpDown(TCanvas& Canvas, SIZE Client, const TUpDownLook& Look, const TPainterSkin& Skin);
+
+// For TCustomUpDown: takes over the control's painting; the half under a
+// left-button press shows pressed until the button is released or the
+// mouse leaves.
+class TqelSkinUpDown : public TqelSkinControlVCL {
+  FW_CLASS(TqelSkinUpDown, TqelSkinControlVCL)
+ public:
+  TqelSkinUpDown(TControl& control, TqelSkinWindow& window) : TqelSkinControlVCL(control, window) {}
+
+  bool BeforeMessage(TMessage& message) override;
+  void AfterMessage(TMessage& message) override;
+  void Paint() override;
+  void MouseLeft() override;
+
+  TUpDownHalf PressedHalf() const noexcept { return pressed_; }
+  TUpDownLook Look() const;
+
+ private:
+  void PaintFace(TCanvas& canvas, SIZE size);
+  TBitmap face_;
+  TUpDownHalf pressed_ = udhNone;
+};
