@@ -4,6 +4,7 @@
 #include "LauncherEntry.h"
 #include "RepairMain.h"
 #include "framework/Application.h"
+#include "painters/StandardSkinners.h"
 
 namespace {
 
@@ -19,6 +20,8 @@ class TLauncherApplication final : public ILauncherApplication {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // The painters join the engine's registries before any form is skinned.
+  RegisterStandardSkinners();
   TLauncherApplication application;
   return RunLauncherEntry(application);
 }

@@ -7,4 +7,5 @@ target_sources(skin_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinScrollTracking.cpp)
 target_sources(skin_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinBorderControl.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/QELSkinScrollWinControl.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinScrollWinControl.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinExtComboboxLikeControl.cpp)
