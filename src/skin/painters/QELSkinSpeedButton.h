@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include "graphics/Canvas.h"
+#include "hook/QELSkinControlVCL.h"
 #include "painters/PainterSkin.h"
 
 constexpr int kSelfPaintedSpeedButtonTag = 999999;
@@ -30,3 +31,25 @@ int SpeedButtonFrameIndex(const TSpeedButtonLook& Look) noexcept;
 void PaintSpeedButtonFace(TCanvas& Canvas, SIZE Size, const TSpeedButtonLook& Look, const TPainterSkin& Skin);
 // The frame of a button that paints itself.
 void PaintSelfPaintedFrame(TCanvas& Canvas, SIZE Size, const TPainterSkin& Skin);
+
+// For TSpeedButton (a control without a window, painted on its parent's
+// DC): takes over its painting and its background; presses still reach it.
+// A self-painted button paints itself and gets only the frame. Glyph and
+// caption are placed as on the push button.
+class TqelSkinSpeedButton : public TqelSkinControlVCL {
+  FW_CLASS(TqelSkinSpeedButton, TqelSkinControlVCL)
+ public:
+  TqelSkinSpeedButton(TControl& control, TqelSkinWindow& window) : TqelSkinControlVCL(control, window) {}
+
+  bool BeforeMessage(TMessage& message) override;
+  void AfterMessage(TMessage& message) override;
+  void Paint() override;
+
+  TSpeedButtonLook Look() const;
+
+ private:
+  void PaintOn(HDC dc);
+  void DrawGlyphAndCaption(TCanvas& canvas, SIZE size);
+  TBitmap face_;
+  HDC paintDC_ = nullptr;  // the parent's DC while a WM_PAINT is answered
+};
