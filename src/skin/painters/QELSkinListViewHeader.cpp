@@ -3,6 +3,9 @@
 #include <commctrl.h>
 
 #include "QELSkinUtilsPaint.h"
+#include "engine/QELSkinEngine.h"
+#include "graphics/GdiObjects.h"
+#include "painters/PainterSurface.h"
 
 std::wstring HeaderCaption(TCanvas& Canvas, const std::wstring& Text, int Width) {
   const int room = Width - 2 * kHeaderTextMargin;
@@ -31,4 +34,95 @@ void PaintListViewHeader(TCanvas& Canvas, const THeaderLook& Look, const TPainte
   }
   Canvas.Brush().SetStyle(bsSolid);
   Canvas.Font().SetColor(oldColor);
+}
+
+THeaderLook HeaderLookOf(HWND Header) {
+  THeaderLook look;
+  look.Size = ClientSizeOf(Header);
+  const int count = static_cast<int>(::SendMessageW(Header, HDM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    THeaderItemLook item;
+    ::SendMessageW(Header, HDM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item.Rect));
+    wchar_t text[260] = {};
+    HDITEMW hd{};
+    hd.mask = HDI_TEXT | HDI_FORMAT;
+    hd.pszText = text;
+    hd.cchTextMax = 259;
+    if (::SendMessageW(Header, HDM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&hd))) {
+      item.Text = hd.pszText ? hd.pszText : L"";
+      item.Format = hd.fmt;
+    }
+    look.Items.push_back(std::move(item));
+  }
+  return look;
+}
+
+// ---- TqelSkinListView
+
+void TqelSkinListView::Setup() {
+  TqelSkinScrollWinControl::Setup();
+  FollowHeader();
+}
+
+void TqelSkinListView::Refresh() {
+  TqelSkinScrollWinControl::Refresh();
+  FollowHeader();
+  if (HWND h = header_.Window()) ::InvalidateRect(h, nullptr, TRUE);
+}
+
+void TqelSkinListView::Teardown() {
+  header_.Detach();
+  TqelSkinScrollWinControl::Teardown();
+}
+
+void TqelSkinListView::AfterMessage(TMessage& message) {
+  TqelSkinScrollWinControl::AfterMessage(message);
+  // A re-created window, or a view that now shows columns, has another
+  // header.
+  if (message.Msg == WM_PAINT || message.Msg == LVM_SETVIEW || message.Msg == WM_STYLECHANGED) FollowHeader();
+}
+
+void TqelSkinListView::FollowHeader() {
+  HWND list = GetHandle();
+  HWND header = list ? reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETHEADER, 0, 0)) : nullptr;
+  if (header == header_.Window()) return;
+  header_.Detach();
+  if (header) header_.Attach(header, TWndMethod::Bind<&TqelSkinListView::HeaderProc>(this));
+}
+
+void TqelSkinListView::HeaderProc(TMessage& message) {
+  if (!SkinActive() || Detached()) {
+    header_.CallNext(message);
+    return;
+  }
+  switch (message.Msg) {
+    case WM_ERASEBKGND: message.Result = 1; break;
+    case WM_PAINT:
+      if (auto given = reinterpret_cast<HDC>(message.WParam)) {
+        PaintHeader(given);
+      } else {
+        PaintDC dc(header_.Window());
+        PaintHeader(dc.get());
+      }
+      message.Result = 0;
+      break;
+    case HDM_SETITEMA:
+    case HDM_SETITEMW:
+      header_.CallNext(message);
+      ::InvalidateRect(header_.Window(), nullptr, FALSE);
+      break;
+    default: header_.CallNext(message); break;
+  }
+}
+
+void TqelSkinListView::PaintHeader(HDC dc) {
+  HWND h = header_.Window();
+  const THeaderLook look = HeaderLookOf(h);
+  PresentFace(dc, look.Size, face_, [&](TCanvas& canvas, SIZE) {
+    if (auto font = reinterpret_cast<HFONT>(::SendMessageW(h, WM_GETFONT, 0, 0))) {
+      LOGFONTW lf{};
+      if (::GetObjectW(font, sizeof lf, &lf)) canvas.Font().AssignLogFont(lf);
+    }
+    PaintListViewHeader(canvas, look, TPainterSkin::Of(Engine()));
+  });
 }
