@@ -32,6 +32,7 @@
 #include "framework/stdctrls/ComboBoxEx.h"
 #include "framework/stdctrls/GroupBox.h"
 #include "framework/stdctrls/RadioButton.h"
+#include "framework/stdctrls/ScrollBar.h"
 #include "framework/stdctrls/SpeedButton.h"
 #include "painters/QELSkinCheckBox.h"
 #include "painters/QELSkinComboBox.h"
@@ -42,6 +43,7 @@
 #include "painters/QELSkinPanel.h"
 #include "painters/QELSkinProgressBar.h"
 #include "painters/QELSkinRadioButton.h"
+#include "painters/QELSkinScrollBarLook.h"
 #include "painters/QELSkinSpeedButton.h"
 #include "painters/QELSkinStatusBar.h"
 #include "painters/QELSkinTabControl.h"
@@ -72,7 +74,7 @@ void RegisterStandardSkinners() {
       ControlSkinner<TSpeedButton, TqelSkinSpeedButton>(),
       ControlSkinner<TCustomPanel, TqelSkinPanel>(),
       ControlSkinner<TCustomGroupBox, TqelSkinGroupBox>(),
-      // TScrollBar
+      ControlSkinner<TScrollBar, TqelSkinScrollBar>(),
       ControlSkinner<TCustomListControl, TqelSkinScrollWinControl>(),
       ControlSkinner<TCustomListView, TqelSkinListView>(),
       ControlSkinner<TRadioButton, TqelSkinRadioButton>(),

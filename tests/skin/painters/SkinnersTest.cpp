@@ -30,6 +30,8 @@
 #include "painters/QELSkinCheckBox.h"
 #include "painters/QELSkinProgressBar.h"
 #include "painters/QELSkinRadioButton.h"
+#include "painters/QELSkinScrollBarLook.h"
+#include "framework/stdctrls/ScrollBar.h"
 #include "painters/QELSkinSpeedButton.h"
 #include "painters/QELSkinTabControl.h"
 #include "painters/QELSkinTrackBar.h"
@@ -359,6 +361,66 @@ TEST_F(SkinnerTest, SelfPaintedSpeedButtonKeepsItsFaceAndIsOnlyFramed) {
   for (int y = 0; y < 26; ++y)
     for (int x = 0; x < 60; ++x) wrong += at(skinned, x, y) != Px(expected, x, y);
   EXPECT_EQ(wrong, 0);
+}
+
+TEST_F(SkinnerTest, ScrollBarPanelShowsTheSkinsBarAndScrollsTheControl) {
+  TScrollBar* skinned = nullptr;
+  TScrollBar* plain = nullptr;
+  MakeForm([&](TSkinnerForm& f) {
+    for (TScrollBar** bar : {&skinned, &plain}) {
+      *bar = f.Create<TScrollBar>();
+      (*bar)->SetParent(&f);
+      (*bar)->SetKind(sbVertical);
+      (*bar)->SetBounds(bar == &skinned ? 20 : 80, 20, 18, 200);
+      (*bar)->SetParams(10, 0, 100);
+    }
+    plain->SetTag(9999);
+  });
+  auto* wrapper = dynamic_cast<TqelSkinScrollBar*>(WrapperOf(skinned));
+  ASSERT_NE(wrapper, nullptr);
+  TqelSkinInternalScrollBar2* panel = wrapper->Panel();
+  ASSERT_NE(panel, nullptr);
+  EXPECT_TRUE(panel->Visible());
+  EXPECT_EQ(panel->BoundsRect().left, skinned->Left());
+  EXPECT_EQ(panel->BoundsRect().top, skinned->Top());
+  EXPECT_EQ(panel->Width(), skinned->Width());
+  EXPECT_EQ(panel->Height(), skinned->Height());
+
+  // The panel shows the skin's bar with the control's own thumb.
+  auto expectFace = [&](const char* when) -> int {
+    SCOPED_TRACE(when);
+    ::RedrawWindow(panel->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    Pump();
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    EXPECT_TRUE(::GetScrollBarInfo(skinned->Handle(), OBJID_CLIENT, &info));
+    TBitmap expected(18, 200);
+    PaintScrollBar(expected.Canvas(), ScrollBarLookOf(info, true, SIZE{18, 200}), skin());
+    EXPECT_EQ(CountDifferentPixels(ScreenOfClient(panel->Handle()), expected), 0);
+    return info.xyThumbTop;
+  };
+  const int thumbBefore = expectFace("at 10");
+
+  // A press on the panel's down arrow moves the control as a press on its
+  // own arrow moves the unskinned one.
+  auto click = [](HWND target, POINT at) {
+    ::PostMessageW(target, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    ::SendMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    Pump();
+  };
+  click(panel->Handle(), POINT{9, 195});
+  click(plain->Handle(), POINT{9, 195});
+  EXPECT_EQ(skinned->Position(), plain->Position());
+  EXPECT_GT(skinned->Position(), 10);
+  EXPECT_EQ(::GetScrollPos(skinned->Handle(), SB_CTL), ::GetScrollPos(plain->Handle(), SB_CTL));
+  skinned->SetPosition(80);
+  Pump();
+  EXPECT_GT(expectFace("at 80"), thumbBefore);
+
+  // Without the skin the panel goes and the native bar shows.
+  engine().SetActive(false);
+  Pump();
+  EXPECT_FALSE(panel->Visible());
 }
 
 }  // namespace
