@@ -18,6 +18,7 @@
 #include "framework/Label.h"
 #include "framework/Panel.h"
 #include "framework/comctrls/CoolBar.h"
+#include "framework/comctrls/DateTimePicker.h"
 #include "framework/comctrls/ListView.h"
 #include "framework/comctrls/ProgressBar.h"
 #include "framework/comctrls/StatusBar.h"
@@ -35,6 +36,7 @@
 #include "framework/stdctrls/ScrollBar.h"
 #include "framework/stdctrls/SpeedButton.h"
 #include "painters/QELSkinCheckBox.h"
+#include "painters/QELSkinDateTimePicker.h"
 #include "painters/QELSkinComboBox.h"
 #include "painters/QELSkinGrid.h"
 #include "painters/QELSkinGroupBox.h"
@@ -63,7 +65,7 @@ void RegisterStandardSkinners() {
       ControlSkinner<TCoolBar, TqelSkinPanel>(),
       ControlSkinner<TToolBar, TqelSkinToolBar>(),
       ControlSkinner<TCustomStatusBar, TqelSkinStatusBar>(),
-      // TDateTimePicker
+      ControlSkinner<TDateTimePicker, TqelSkinDateTimePicker>(),
       ControlSkinner<TCustomTreeView, TqelSkinScrollWinControl>(),
       ControlSkinner<TCustomUpDown, TqelSkinUpDown>(),
       ControlSkinner<TCustomHotKey, TqelSkinBorderWinControl>(),

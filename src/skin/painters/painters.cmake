@@ -24,4 +24,5 @@ target_sources(skin_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinComboBox.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinListViewHeader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinTabControl.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/QELSkinScrollBarLook.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinScrollBarLook.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinDateTimePicker.cpp)

@@ -8,10 +8,12 @@
 #include <commctrl.h>
 
 #include <string>
+#include <tuple>
 
 #include "SkinnerTestSupport.h"
 #include "framework/Label.h"
 #include "framework/Panel.h"
+#include "framework/comctrls/DateTimePicker.h"
 #include "framework/comctrls/ListView.h"
 #include "framework/comctrls/ProgressBar.h"
 #include "framework/comctrls/StatusBar.h"
@@ -28,6 +30,7 @@
 #include "framework/stdctrls/RadioButton.h"
 #include "framework/stdctrls/SpeedButton.h"
 #include "painters/QELSkinCheckBox.h"
+#include "painters/QELSkinDateTimePicker.h"
 #include "painters/QELSkinProgressBar.h"
 #include "painters/QELSkinRadioButton.h"
 #include "painters/QELSkinScrollBarLook.h"
@@ -421,6 +424,72 @@ TEST_F(SkinnerTest, ScrollBarPanelShowsTheSkinsBarAndScrollsTheControl) {
   engine().SetActive(false);
   Pump();
   EXPECT_FALSE(panel->Visible());
+}
+
+TEST_F(SkinnerTest, DateTimePickersGetTheSkinsButtonOrUpDownUnlessTheyKeepTheirOwn) {
+  TDateTimePicker* date = nullptr;
+  TDateTimePicker* time = nullptr;
+  TDateTimePicker* keeps = nullptr;
+  MakeForm([&](TSkinnerForm& f) {
+    date = Add<TDateTimePicker>(f, 10, 10, 160, 24);
+    time = Add<TDateTimePicker>(f, 10, 50, 160, 24);
+    time->SetKind(dtkTime);
+    keeps = Add<TDateTimePicker>(f, 10, 90, 160, 24);
+    keeps->SetKind(dtkTime);
+    keeps->SetTag(kKeepNativeUpDownTag);
+  });
+  auto* dateWrapper = dynamic_cast<TqelSkinDateTimePicker*>(WrapperOf(date));
+  auto* timeWrapper = dynamic_cast<TqelSkinDateTimePicker*>(WrapperOf(time));
+  auto* keepsWrapper = dynamic_cast<TqelSkinDateTimePicker*>(WrapperOf(keeps));
+  ASSERT_TRUE(dateWrapper && timeWrapper && keepsWrapper);
+  auto shown = [](HWND h) { return h && ::IsWindowVisible(h) != FALSE; };
+
+  // A date from the calendar: the skin's drop-down button, no up-down.
+  ASSERT_NE(dateWrapper->DropButton(), nullptr);
+  EXPECT_TRUE(dateWrapper->DropButton()->Visible());
+  EXPECT_FALSE(dateWrapper->UpDown() && dateWrapper->UpDown()->Visible());
+
+  // A time: the framework up-down at the right edge over the hidden native.
+  ASSERT_NE(timeWrapper->UpDown(), nullptr);
+  ASSERT_NE(timeWrapper->NativeUpDown(), nullptr);
+  EXPECT_TRUE(timeWrapper->UpDown()->Visible());
+  EXPECT_EQ(timeWrapper->UpDown()->Align(), alRight);
+  EXPECT_FALSE(shown(timeWrapper->NativeUpDown()));
+  EXPECT_FALSE(timeWrapper->DropButton() && timeWrapper->DropButton()->Visible());
+  // A press on the up half reaches the native up-down: the time moves as
+  // a press on the native up-down of the picker that keeps it moves its.
+  auto pressUp = [](TDateTimePicker* picker, HWND target) {
+    SYSTEMTIME st{};
+    st.wYear = 2026;
+    st.wMonth = 12;
+    st.wDay = 9;
+    st.wHour = 10;
+    st.wMinute = 20;
+    ::SendMessageW(picker->Handle(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
+    ::SetFocus(picker->Handle());
+    Pump();
+    RECT r{};
+    ::GetWindowRect(target, &r);
+    ::SetCursorPos(r.left + 5, r.top + 3);
+    ::PostMessageW(target, WM_LBUTTONUP, 0, MAKELPARAM(5, 3));
+    ::SendMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 3));
+    Pump();
+    SYSTEMTIME after{};
+    ::SendMessageW(picker->Handle(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&after));
+    return std::make_tuple(after.wHour, after.wMinute, after.wSecond);
+  };
+  ASSERT_NE(keepsWrapper->NativeUpDown(), nullptr);
+  EXPECT_EQ(pressUp(time, timeWrapper->UpDown()->Handle()), pressUp(keeps, keepsWrapper->NativeUpDown()));
+
+  // Tag 9998: the native up-down stays.
+  EXPECT_EQ(keepsWrapper->UpDown(), nullptr);
+  EXPECT_TRUE(shown(keepsWrapper->NativeUpDown()));
+
+  // Without the skin the native up-down is back.
+  engine().SetActive(false);
+  Pump();
+  EXPECT_TRUE(shown(timeWrapper->NativeUpDown()));
+  EXPECT_FALSE(timeWrapper->UpDown()->Visible());
 }
 
 }  // namespace
