@@ -114,3 +114,8 @@ void TqelSkinWndCheckBox::Paint() {
   const TPainterSkin skin = TPainterSkin::Of(Engine());
   PaintOnClientDC(GetHandle(), [&](TCanvas& canvas, SIZE size) { PaintCheckBox(canvas, size, look, skin); });
 }
+
+void TqelSkinCheckBox::Teardown() {
+  if (TControl* c = Control()) fontColor_.Apply(*c, false, -1);
+  TqelSkinControlVCL::Teardown();
+}

@@ -67,6 +67,7 @@ class TqelSkinCheckBox : public TqelSkinControlVCL {
   void Paint() override;
   void Refresh() override;
   void Setup() override;
+  void Teardown() override;
 
   // The look of the wrapped control now.
   TCheckBoxLook Look() const;

@@ -64,3 +64,8 @@ void TqelSkinWndRadioButton::Paint() {
   PaintOnClientDC(GetHandle(),
                   [&](TCanvas& canvas, SIZE size) { PaintRadioButton(canvas, size, look, skin, transparent); });
 }
+
+void TqelSkinRadioButton::Teardown() {
+  if (TControl* c = Control()) fontColor_.Apply(*c, false, -1);
+  TqelSkinControlVCL::Teardown();
+}

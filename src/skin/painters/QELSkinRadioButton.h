@@ -24,6 +24,7 @@ class TqelSkinRadioButton : public TqelSkinControlVCL {
   void Paint() override;
   void Refresh() override;
   void Setup() override;
+  void Teardown() override;
 
   TCheckBoxLook Look() const;
 

@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "FrameworkTesting.h"
@@ -103,6 +106,20 @@ inline TBitmap ScreenOfClient(HWND window) {
   ::BitBlt(b.Canvas().Handle(), 0, 0, b.Width(), b.Height(), dc, 0, 0, SRCCOPY);
   ::ReleaseDC(window, dc);
   return b;
+}
+
+// Saves what a window shows for looking at, when REPAIR_PAINTER_CAPTURES
+// names a folder.
+inline void KeepScreen(HWND window, const char* name) {
+  const char* dir = std::getenv("REPAIR_PAINTER_CAPTURES");
+  if (!dir) return;
+  RECT r{};
+  ::GetWindowRect(window, &r);
+  TBitmap b(r.right - r.left, r.bottom - r.top);
+  HDC dc = ::GetWindowDC(window);
+  ::BitBlt(b.Canvas().Handle(), 0, 0, b.Width(), b.Height(), dc, 0, 0, SRCCOPY);
+  ::ReleaseDC(window, dc);
+  b.SaveToFile((std::filesystem::path(dir) / (std::string(name) + ".bmp")).wstring(), 24);
 }
 
 // The pixels in which two equal-sized bitmaps differ.

@@ -71,6 +71,7 @@ TEST_F(SkinnerTest, EveryStandardControlGetsItsPainter) {
     optedOut->SetTag(9999);
     add(optedOut, nullptr);
   });
+  KeepScreen(form_->Handle(), "standard_controls");
   for (const auto& [control, painter] : expected) {
     SCOPED_TRACE(control->ClassName());
     TqelSkinControl* wrapper = WrapperOf(control);
@@ -124,6 +125,7 @@ TEST_F(SkinnerTest, SmallBoxesShowTheSkinsFrameOfTheirStateAwayFromTheCaption) {
       y += 26;
     }
   });
+  KeepScreen(form_->Handle(), "small_boxes");
   const TPainterSkin s = skin();
   for (std::size_t i = 0; i < boxes.size(); ++i) {
     const BoxCase& c = kBoxes[i];
@@ -270,6 +272,7 @@ TEST_F(SkinnerTest, TakenOverControlsShowExactlyTheirPaintedFace) {
     c.paint(expected.Canvas(), SIZE{screen.Width(), screen.Height()});
     EXPECT_EQ(CountDifferentPixels(screen, expected), 0);
   }
+  KeepScreen(form_->Handle(), "taken_over");
   // The filled part reached 40 % of the track.
   const TBitmap bar = ScreenOfClient(progress->Handle());
   const TBitmap* filled = s.Progress.GetHorz(3);

@@ -11,6 +11,7 @@ repair_add_test(skin_painters_test
   ${CMAKE_CURRENT_LIST_DIR}/FacePaintTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TabPaintTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinnersTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RawSkinnersTest.cpp
   LIBS skin_engine skinpack)
 target_include_directories(skin_painters_test PRIVATE ${CMAKE_CURRENT_LIST_DIR}/.. ${CMAKE_SOURCE_DIR}/tests/framework)
 if(TARGET builtin_skin)
