@@ -31,6 +31,7 @@
 #include "framework/stdctrls/SpeedButton.h"
 #include "painters/QELSkinCheckBox.h"
 #include "painters/QELSkinDateTimePicker.h"
+#include "painters/QELSkinListViewHeader.h"
 #include "painters/QELSkinProgressBar.h"
 #include "painters/QELSkinRadioButton.h"
 #include "painters/QELSkinScrollBarLook.h"
@@ -493,6 +494,51 @@ TEST_F(SkinnerTest, DateTimePickersGetTheSkinsButtonOrUpDownUnlessTheyKeepTheirO
   Pump();
   EXPECT_TRUE(shown(timeWrapper->NativeUpDown()));
   EXPECT_FALSE(timeWrapper->UpDown()->Visible());
+}
+
+TEST_F(SkinnerTest, ListViewHeaderIsPaintedByTheSkinAndFollowsItsColumns) {
+  TListView* list = nullptr;
+  MakeForm([&](TSkinnerForm& f) {
+    list = Add<TListView>(f, 10, 10, 300, 160);
+    list->SetViewStyle(vsReport);
+    for (auto [caption, width] : {std::pair{L"Name", 120}, std::pair{L"A caption far too long for it", 60}}) {
+      TListColumn& column = list->Columns().Add();
+      column.SetCaption(caption);
+      column.SetWidth(width);
+    }
+  });
+  auto* wrapper = dynamic_cast<TqelSkinListView*>(WrapperOf(list));
+  ASSERT_NE(wrapper, nullptr);
+  HWND header = wrapper->HeaderWindow();
+  ASSERT_NE(header, nullptr);
+  EXPECT_EQ(header, reinterpret_cast<HWND>(::SendMessageW(list->Handle(), LVM_GETHEADER, 0, 0)));
+  auto expectHeader = [&](const char* when) {
+    SCOPED_TRACE(when);
+    Pump();
+    ::UpdateWindow(header);
+    const TBitmap screen = ScreenOfClient(header);
+    TBitmap expected(screen.Width(), screen.Height());
+    if (auto font = reinterpret_cast<HFONT>(::SendMessageW(header, WM_GETFONT, 0, 0))) {
+      LOGFONTW lf{};
+      ::GetObjectW(font, sizeof lf, &lf);
+      expected.Canvas().Font().AssignLogFont(lf);
+    }
+    const THeaderLook look = HeaderLookOf(header);
+    PaintListViewHeader(expected.Canvas(), look, skin());
+    EXPECT_EQ(CountDifferentPixels(screen, expected), 0);
+    return look;
+  };
+  THeaderLook look = expectHeader("as made");
+  ASSERT_EQ(look.Items.size(), 2u);
+  EXPECT_EQ(look.Items[0].Text, L"Name");
+  // A changed column repaints the header at once.
+  HDITEMW item{};
+  item.mask = HDI_TEXT;
+  wchar_t text[] = L"Title";
+  item.pszText = text;
+  ::SendMessageW(header, HDM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  look = expectHeader("after HDM_SETITEM");
+  EXPECT_EQ(look.Items[0].Text, L"Title");
 }
 
 }  // namespace
