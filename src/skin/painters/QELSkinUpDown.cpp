@@ -67,9 +67,12 @@ bool TqelSkinUpDown::BeforeMessage(TMessage& message) {
 }
 
 void TqelSkinUpDown::AfterMessage(TMessage& message) {
-  if (message.Msg == WM_LBUTTONUP || message.Msg == WM_CAPTURECHANGED) pressed_ = udhNone;
+  // The press ends with the button's release (the control holds the
+  // capture while pressed, so the release comes here) or when the mouse
+  // leaves; the capture itself changes hands within a press.
+  if (message.Msg == WM_LBUTTONUP || message.Msg == WM_CANCELMODE) pressed_ = udhNone;
   TqelSkinControlVCL::AfterMessage(message);
-  if (message.Msg == WM_LBUTTONDBLCLK || message.Msg == WM_CAPTURECHANGED || message.Msg == WM_TIMER) Repaint();
+  if (message.Msg == WM_LBUTTONDBLCLK || message.Msg == WM_CANCELMODE || message.Msg == WM_TIMER) Repaint();
 }
 
 void TqelSkinUpDown::MouseLeft() {

@@ -40,6 +40,7 @@
 #include "painters/QELSkinTabControl.h"
 #include "painters/QELSkinTrackBar.h"
 #include "painters/QELSkinUpDown.h"
+#include "painters/PainterSurface.h"
 #include "support/AnsiText.h"
 
 namespace {
@@ -539,6 +540,46 @@ TEST_F(SkinnerTest, ListViewHeaderIsPaintedByTheSkinAndFollowsItsColumns) {
   ::SendMessageW(header, HDM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
   look = expectHeader("after HDM_SETITEM");
   EXPECT_EQ(look.Items[0].Text, L"Title");
+}
+
+TEST_F(SkinnerTest, UpDownShowsThePressedHalfUntilTheButtonIsReleased) {
+  TUpDown* skinned = nullptr;
+  TUpDown* plain = nullptr;
+  MakeForm([&](TSkinnerForm& f) {
+    skinned = Add<TUpDown>(f, 10, 10, 17, 34);
+    plain = Add<TUpDown>(f, 40, 10, 17, 34);
+    plain->SetTag(9999);
+  });
+  auto* wrapper = dynamic_cast<TqelSkinUpDown*>(WrapperOf(skinned));
+  ASSERT_NE(wrapper, nullptr);
+  const TPainterSkin s = skin();
+  const SIZE size = ClientSizeOf(skinned->Handle());
+  auto face = [&](TUpDownHalf pressed) {
+    TBitmap b(size.cx, size.cy);
+    PaintUpDown(b.Canvas(), size, TUpDownLook{false, pressed, true}, s);
+    return b;
+  };
+  for (TUpDownHalf half : {udhSecond, udhFirst}) {
+    SCOPED_TRACE(half == udhFirst ? "up" : "down");
+    POINT cursor{8, half == udhFirst ? 5 : size.cy - 6};
+    const LPARAM at = MAKELPARAM(cursor.x, cursor.y);
+    // The mouse is over the control while it is pressed.
+    ::ClientToScreen(skinned->Handle(), &cursor);
+    ::SetCursorPos(cursor.x, cursor.y);
+    Pump();
+    ::SendMessageW(skinned->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::SendMessageW(plain->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    EXPECT_EQ(wrapper->PressedHalf(), half);
+    ::UpdateWindow(skinned->Handle());
+    EXPECT_EQ(CountDifferentPixels(ScreenOfClient(skinned->Handle()), face(half)), 0);
+    ::SendMessageW(skinned->Handle(), WM_LBUTTONUP, 0, at);
+    ::SendMessageW(plain->Handle(), WM_LBUTTONUP, 0, at);
+    Pump();
+    EXPECT_EQ(wrapper->PressedHalf(), udhNone);
+    EXPECT_EQ(CountDifferentPixels(ScreenOfClient(skinned->Handle()), face(udhNone)), 0);
+    // The press reached the control as it reaches the unskinned one.
+    EXPECT_EQ(::SendMessageW(skinned->Handle(), UDM_GETPOS32, 0, 0), ::SendMessageW(plain->Handle(), UDM_GETPOS32, 0, 0));
+  }
 }
 
 }  // namespace
