@@ -40,7 +40,8 @@ void TqelSkinControlVCL::HookedProc(TMessage& m) {
     if (m.Msg != CM_INVALIDATE) CallPrevious(m);
     return;
   }
-  if (Detached() || !engine.SkinIsActive() || !TagSkinned()) {
+  // A control on its way out is left to itself.
+  if (Detached() || !engine.SkinIsActive() || !TagSkinned() || target_->IsDestroying()) {
     CallPrevious(m);
     return;
   }

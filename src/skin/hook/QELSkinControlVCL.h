@@ -10,7 +10,8 @@
 //     DisabledTag: the scroll tracking of grids, scroll boxes and rich
 //     edits (QELSkinScrollTracking.h), then BeforeMessage, the control's
 //     handler when it answered true, and AfterMessage unless Detached;
-//   - otherwise the control's handler alone.
+//   - otherwise (also while the control is being destroyed) the control's
+//     handler alone.
 #include "framework/HookLink.h"
 #include "hook/QELSkinControl.h"
 

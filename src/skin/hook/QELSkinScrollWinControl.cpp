@@ -51,6 +51,11 @@ TWinControl* TqelSkinInternalScrollBar::HookedControl() const {
   return wrapper_ ? dynamic_cast<TWinControl*>(wrapper_->Control()) : nullptr;
 }
 
+void TqelSkinInternalScrollBar::Notification(TComponent* component, TOperation operation) {
+  TCustomPanel::Notification(component, operation);
+  if (operation == opRemove && wrapper_ && component && component == wrapper_->Control()) wrapper_->ControlGoing();
+}
+
 void TqelSkinInternalScrollBar::Paint() {
   if (face_.Empty()) {
     Hide();
@@ -96,6 +101,7 @@ TqelSkinInternalScrollBar* TqelSkinScrollWinControl::MakeBar(TComponent& owner, 
   auto* bar = owner.Create<TqelSkinInternalScrollBar>(*this, horizontal);
   try {
     bar->SetParent(control.Parent());
+    bar->FreeNotification(&control);  // a control of another owner tells the panel too
   } catch (...) {
     bar->ForgetWrapper();
     bar->Free();
@@ -124,7 +130,6 @@ void TqelSkinScrollWinControl::Setup() {
 }
 
 void TqelSkinScrollWinControl::Teardown() {
-  tearingDown_ = true;
   FreeBars();
   TqelSkinBorderWinControl::Teardown();
 }
@@ -146,6 +151,12 @@ void TqelSkinScrollWinControl::FreeBars() noexcept {
 void TqelSkinScrollWinControl::BarDestroyed(TqelSkinInternalScrollBar* bar) noexcept {
   if (vert_ == bar) vert_ = nullptr;
   if (horz_ == bar) horz_ = nullptr;
+}
+
+void TqelSkinScrollWinControl::ControlGoing() {
+  // Hiding the panels repaints the control, which must not show them again.
+  controlGoing_ = true;
+  HideBars();
 }
 
 void TqelSkinScrollWinControl::HideBars() {
@@ -181,7 +192,7 @@ void TqelSkinScrollWinControl::Paint() {
   TqelSkinBorderWinControl::Paint();
   TWinControl* control = WindowedControl();
   if (!control) return;
-  if (!control->Visible() || !Engine().DrawScrollBar()) {
+  if (controlGoing_ || !control->Visible() || !Engine().DrawScrollBar()) {
     HideBars();
     return;
   }

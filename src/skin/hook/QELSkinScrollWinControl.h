@@ -35,6 +35,9 @@ class TqelSkinInternalScrollBar : public TCustomPanel {
  protected:
   void Paint() override;
   void WndProc(TMessage& message) override;
+  // The control going away takes the panels off the screen (the wrapper
+  // frees them at its teardown).
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   void WMEraseBkgnd(TMessage& message);
@@ -65,6 +68,8 @@ class TqelSkinScrollWinControl : public TqelSkinBorderWinControl {
 
   // A bar destroyed before the wrapper (with its form) lets it know.
   void BarDestroyed(TqelSkinInternalScrollBar* bar) noexcept;
+  // The control is being freed: the panels leave the screen for good.
+  void ControlGoing();
 
  private:
   TqelSkinInternalScrollBar* MakeBar(TComponent& owner, TWinControl& control, bool horizontal);
@@ -77,5 +82,5 @@ class TqelSkinScrollWinControl : public TqelSkinBorderWinControl {
 
   TqelSkinInternalScrollBar* vert_ = nullptr;
   TqelSkinInternalScrollBar* horz_ = nullptr;
-  bool tearingDown_ = false;
+  bool controlGoing_ = false;
 };

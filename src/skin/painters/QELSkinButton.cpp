@@ -114,6 +114,8 @@ void TqelSkinButton::Setup() {
 }
 
 bool TqelSkinButton::BeforeMessage(TMessage& m) {
+  // WM_KILLFOCUS reaches the button: it keeps its own focus state (what
+  // BM_GETSTATE reports) and its form learns which button is the default.
   switch (m.Msg) {
     case WM_KEYDOWN: return BeforeKeyDown(m);
     case WM_LBUTTONDOWN:

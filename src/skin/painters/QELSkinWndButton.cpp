@@ -99,8 +99,12 @@ bool TqelSkinWndButton::BeforeEraseBkgnd(TMessage& m) {
 
 void TqelSkinWndButton::AfterMessage(TMessage& m) {
   TqelSkinControlWnd::AfterMessage(m);
-  if (m.Msg == WM_MOUSEMOVE) AfterMouseMove(m);
-  else if (ButtonDrewItself(m.Msg)) Repaint();
+  switch (m.Msg) {
+    case WM_MOUSEMOVE: AfterMouseMove(m); break;
+    default:
+      if (ButtonDrewItself(m.Msg)) Repaint();
+      break;
+  }
 }
 
 void TqelSkinWndButton::AfterMouseMove(TMessage&) {

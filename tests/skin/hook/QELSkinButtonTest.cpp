@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "AnsiText.h"
 #include "QELSkinUtilsParts.h"
 #include "WrapperTestSupport.h"
 #include "engine/QELSkinEngine.h"
@@ -212,6 +213,7 @@ TEST_F(ButtonTest, StateReadsAsWithoutTheSkin) {
 // button font colour as its own; with it set the button keeps its colour.
 TEST_F(ButtonTest, FontColourRule) {
   button->Font().SetColor(clRed);
+  button->SetCaption(L"\u786E\u5B9A (&O)");
   SkinForm();
   const TColor skinColour = engine().GetSkinColor(SKIN2_BUTTONFONTCOLOR);
   ASSERT_NE(skinColour, -1);
@@ -226,7 +228,51 @@ TEST_F(ButtonTest, FontColourRule) {
     Shown();
     EXPECT_EQ(button->Font().Color(), k.expected) << "keep " << k.keep;
   }
+  KeepCapture(ScreenOfWindow(form().Handle()), "wrappers_button");
   engine().SetNoChangeButtonsFontColor(false);
+}
+
+// The two caption operations draw the same: the ANSI text in the system's
+// code page and the window's own UTF-16 text, enabled in the font's colour,
+// disabled in grey; with no text only the face is copied.
+TEST_F(ButtonTest, CaptionOperationsDrawAlike) {
+  button->SetCaption(L"");
+  SkinForm();
+  other->SetFocus();
+  Pump();
+  TqelSkinButton& s = Skinner();
+  const int w = button->Width(), h = button->Height();
+  TBitmap face(w, h);
+  face.Fill(clWhite);
+  TFont font;
+  font.Assign(button->Font());
+  font.SetColor(clBlue);
+  const RECT rect{0, 0, w, h};
+  const auto drawn = [&](bool wide, std::wstring_view text) {
+    ::SetWindowTextW(button->Handle(), std::wstring(text).c_str());
+    if (wide) s.DrawTextWide(face, false, rect, &font);
+    else s.DrawTextAnsi(face, ToAnsi(text), false, rect, &font);
+    return ScreenOf(button->Handle(), true);
+  };
+  const auto count = [](const TBitmap& b, std::uint32_t pixel) {
+    int n = 0;
+    for (int y = 0; y < b.Height(); ++y)
+      for (int x = 0; x < b.Width(); ++x) n += Px(b, x, y) == pixel;
+    return n;
+  };
+  EXPECT_EQ(DifferingPixels(drawn(true, L""), face), 0) << "no text: the face alone";
+  for (const std::wstring_view text : {std::wstring_view(L"OK"), std::wstring_view(L"\u786E\u5B9A")}) {
+    const TBitmap wide = drawn(true, text);
+    const TBitmap ansi = drawn(false, text);
+    EXPECT_EQ(DifferingPixels(wide, ansi), 0);
+    EXPECT_GT(DifferingPixels(wide, face), 0) << "some text";
+    EXPECT_GT(count(wide, ColorToPixel(clBlue)), 0) << "in the font's colour";
+  }
+  button->SetEnabled(false);
+  const TBitmap grey = drawn(true, L"OK");
+  EXPECT_EQ(count(grey, ColorToPixel(clBlue)), 0);
+  EXPECT_GT(count(grey, 0x808080), 0) << "disabled text is grey";
+  button->SetEnabled(true);
 }
 
 // Glyph and caption in a 100 x 40 area at (10, 20): glyph 16 x 16, caption

@@ -77,6 +77,7 @@ TEST_F(WrapperRulesTest, EditGetsBorderMemoGetsBorderAndBars) {
     EXPECT_EQ(Px(shown, shown.Width() - 1, shown.Height() / 2), ColorToPixel(border)) << c->ClassName();
     EXPECT_EQ(Px(shown, 1, 1), ColorToPixel(c->Color())) << c->ClassName();
   }
+  KeepCapture(ScreenOfWindow(form().Handle()), "wrappers_edit_memo");
   // The square between the two panels.
   const RECT v = memoWrapper->VertBar()->BoundsRect();
   const RECT h = memoWrapper->HorzBar()->BoundsRect();
@@ -205,6 +206,14 @@ TEST_F(WrapperRulesTest, WrappedOnceAndActiveSwitchLeavesNoPanels) {
     EXPECT_EQ(Frame()->ChildWrapperCount(), wrappers);
     EXPECT_EQ(CountComponents("TqelSkinInternalScrollBar"), 2);
   }
+
+  // A skin loaded again: the same wrappers, refreshed, the panels shown.
+  engine().SetSkinFile(BuiltInSkin().wstring());
+  Pump();
+  EXPECT_EQ(Frame(), frame);
+  EXPECT_EQ(frame->ChildWrapperCount(), wrappers);
+  EXPECT_EQ(CountComponents("TqelSkinInternalScrollBar"), 2);
+  EXPECT_TRUE(memoWrapper->VertBar()->Visible()) << "after the skin change";
 
   // Unskinned and skinned again: the old wrappers and panels are gone, the
   // new ones wrap each control once.

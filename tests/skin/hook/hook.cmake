@@ -7,6 +7,8 @@ endif()
 repair_add_test(skin_hook_test
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinWrapperTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinButtonTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinPanelsTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinWndButtonTest.cpp
   LIBS skin_engine skinpack)
 target_include_directories(skin_hook_test PRIVATE ${CMAKE_CURRENT_LIST_DIR}/.. ${CMAKE_SOURCE_DIR}/tests/framework)
 if(TARGET builtin_skin)
