@@ -147,6 +147,25 @@ TEST_F(RawSkinnerTest, ComboAndTabsShowTheSkinAndKeepTheirState) {
   EXPECT_EQ(Px(whole, info.rcButton.left, (info.rcButton.top + info.rcButton.bottom) / 2), border);
   EXPECT_EQ(Px(whole, info.rcButton.left + 2, info.rcButton.top + 1), ColorToPixel(s.Color(SKIN2_CONTROLCOLOR)));
 
+  // Dropped down, its list is framed in the border colour too.
+  ::SendMessageW(combo_, CB_SHOWDROPDOWN, TRUE, 0);
+  Pump();
+  ASSERT_TRUE(::IsWindowVisible(info.hwndList));
+  RECT lr{};
+  ::GetWindowRect(info.hwndList, &lr);
+  TBitmap list(lr.right - lr.left, lr.bottom - lr.top);
+  {
+    HDC dc = ::GetWindowDC(info.hwndList);
+    ::BitBlt(list.Canvas().Handle(), 0, 0, list.Width(), list.Height(), dc, 0, 0, SRCCOPY);
+    ::ReleaseDC(info.hwndList, dc);
+  }
+  int listRing = 0;
+  for (int x = 0; x < list.Width(); ++x) listRing += (Px(list, x, 0) != border) + (Px(list, x, list.Height() - 1) != border);
+  for (int y = 0; y < list.Height(); ++y) listRing += (Px(list, 0, y) != border) + (Px(list, list.Width() - 1, y) != border);
+  EXPECT_EQ(listRing, 0);
+  ::SendMessageW(combo_, CB_SHOWDROPDOWN, FALSE, 0);
+  Pump();
+
   // The tab control: the whole face as painted from its look; its tabs keep
   // the first tab's height, and the selection reads as set.
   ::SendMessageW(tabs_, TCM_SETCURSEL, 1, 0);
