@@ -79,7 +79,12 @@ void TqelSkinListView::AfterMessage(TMessage& message) {
   TqelSkinScrollWinControl::AfterMessage(message);
   // A re-created window, or a view that now shows columns, has another
   // header.
-  if (message.Msg == WM_PAINT || message.Msg == LVM_SETVIEW || message.Msg == WM_STYLECHANGED) FollowHeader();
+  switch (message.Msg) {
+    case WM_PAINT:
+    case LVM_SETVIEW:
+    case WM_STYLECHANGED: FollowHeader(); break;
+    default: break;
+  }
 }
 
 void TqelSkinListView::FollowHeader() {

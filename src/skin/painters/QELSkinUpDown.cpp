@@ -59,26 +59,38 @@ void TqelSkinUpDown::PaintFace(TCanvas& canvas, SIZE size) {
 bool TqelSkinUpDown::BeforeMessage(TMessage& message) {
   HWND h = GetHandle();
   if (!h) return true;
-  if (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK) {
-    const POINT at{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
-    pressed_ = UpDownHalfAt(ClientSizeOf(h), Look().Horizontal, at);
+  switch (message.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: RecordPress(message); return true;
+    default: return !TakeOverPaint(message, h, face_, [this](TCanvas& canvas, SIZE size) { PaintFace(canvas, size); });
   }
-  return !TakeOverPaint(message, h, face_, [this](TCanvas& canvas, SIZE size) { PaintFace(canvas, size); });
+}
+
+void TqelSkinUpDown::RecordPress(const TMessage& message) {
+  const POINT at{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+  pressed_ = UpDownHalfAt(ClientSizeOf(GetHandle()), Look().Horizontal, at);
 }
 
 void TqelSkinUpDown::AfterMessage(TMessage& message) {
-  // The press ends with the button's release (the control holds the
-  // capture while pressed, so the release comes here) or when the mouse
-  // leaves; the capture itself changes hands within a press.
-  if (message.Msg == WM_LBUTTONUP || message.Msg == WM_CANCELMODE) pressed_ = udhNone;
   TqelSkinControlVCL::AfterMessage(message);
-  if (message.Msg == WM_LBUTTONDBLCLK || message.Msg == WM_CANCELMODE || message.Msg == WM_TIMER) Repaint();
+  switch (message.Msg) {
+    // The press ends with the button's release (the control holds the
+    // capture while pressed, so the release comes here) or when the mouse
+    // leaves; the capture itself changes hands within a press.
+    case WM_LBUTTONUP:
+    case WM_CANCELMODE: ReleasePress(); break;
+    case WM_LBUTTONDBLCLK:
+    case WM_TIMER: Repaint(); break;
+    default: break;
+  }
 }
 
-void TqelSkinUpDown::MouseLeft() {
+void TqelSkinUpDown::ReleasePress() {
   pressed_ = udhNone;
   Repaint();
 }
+
+void TqelSkinUpDown::MouseLeft() { ReleasePress(); }
 
 void TqelSkinUpDown::Paint() {
   PaintOnWindow(GetHandle(), face_, [this](TCanvas& canvas, SIZE size) { PaintFace(canvas, size); });

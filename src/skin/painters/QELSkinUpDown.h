@@ -41,6 +41,8 @@ class TqelSkinUpDown : public TqelSkinControlVCL {
 
  private:
   void PaintFace(TCanvas& canvas, SIZE size);
+  void RecordPress(const TMessage& message);
+  void ReleasePress();
   TBitmap face_;
   TUpDownHalf pressed_ = udhNone;
 };
