@@ -94,7 +94,7 @@ void TqelSkinToolBar::DrawButton(TToolBar& sender, TToolButton& button, TCustomD
                                  TCustomDrawStage stage, TTBCustomDrawFlags& flags, bool& defaultDraw) {
   if (!SkinActive() || stage != cdPrePaint) return;
   if (PaintToolButton(sender.Canvas(), button.BoundsRect(), ToolButtonLookOf(state), TPainterSkin::Of(Engine())))
-    flags |= tbNoEdges | tbNoOffset;
+    flags |= tbNoEdges | tbNoOffset | tbNoBackground;
   defaultDraw = true;
 }
 

@@ -37,6 +37,7 @@
 #include "painters/QELSkinScrollBarLook.h"
 #include "framework/stdctrls/ScrollBar.h"
 #include "painters/QELSkinSpeedButton.h"
+#include "painters/QELSkinStatusBar.h"
 #include "painters/QELSkinTabControl.h"
 #include "painters/QELSkinTrackBar.h"
 #include "painters/QELSkinUpDown.h"
@@ -580,6 +581,49 @@ TEST_F(SkinnerTest, UpDownShowsThePressedHalfUntilTheButtonIsReleased) {
     // The press reached the control as it reaches the unskinned one.
     EXPECT_EQ(::SendMessageW(skinned->Handle(), UDM_GETPOS32, 0, 0), ::SendMessageW(plain->Handle(), UDM_GETPOS32, 0, 0));
   }
+}
+
+TEST_F(SkinnerTest, ToolBarAndStatusBarShowTheSkinOnScreen) {
+  TToolBar* bar = nullptr;
+  TToolButton* down = nullptr;
+  TToolButton* up = nullptr;
+  TStatusBar* status = nullptr;
+  MakeForm([&](TSkinnerForm& f) {
+    bar = Add<TToolBar>(f, 0, 0, 300, 30);
+    for (TToolButton** b : {&up, &down}) {
+      *b = f.Create<TToolButton>();
+      (*b)->SetLeft(1000);
+      (*b)->SetParent(bar);
+      (*b)->SetStyle(tbsCheck);
+    }
+    down->SetDown(true);
+    status = Add<TStatusBar>(f, 0, 0, 300, 22);
+    status->SetAlign(alBottom);
+  });
+  ::RedrawWindow(bar->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  Pump();
+  const TBitmap shot = ScreenOfClient(bar->Handle());
+  const TPainterSkin s = skin();
+  // The checked button: the down colour framed in the border colour; the
+  // other shows the bar's background.
+  const RECT d = down->BoundsRect(), u = up->BoundsRect();
+  EXPECT_EQ(Px(shot, (d.left + d.right) / 2, d.top + 2), ColorToPixel(s.Color(SKIN2_TOOLBARDOWNCOLOR)));
+  EXPECT_EQ(Px(shot, d.left, (d.top + d.bottom) / 2), ColorToPixel(s.Color(SKIN2_TOOLBARBORDERCOLOR)));
+  EXPECT_EQ(Px(shot, d.right - 1, (d.top + d.bottom) / 2), ColorToPixel(s.Color(SKIN2_TOOLBARBORDERCOLOR)));
+  EXPECT_EQ(Px(shot, (u.left + u.right) / 2, u.top + 2), ColorToPixel(s.Color(SKIN2_TOOLBARSTARTCOLOR)));
+  EXPECT_EQ(Px(shot, u.left, (u.top + u.bottom) / 2), ColorToPixel(s.Color(SKIN2_TOOLBARSTARTCOLOR)));
+  EXPECT_EQ(Px(shot, shot.Width() - 3, 3), ColorToPixel(s.Color(SKIN2_TOOLBARSTARTCOLOR)));
+
+  // The status bar's grip: the skin's, in the bar's colour.
+  ASSERT_TRUE(status->SizeGrip());
+  ::RedrawWindow(status->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  Pump();
+  const TBitmap grip = ScreenOfClient(status->Handle());
+  TBitmap expected = grip;
+  PaintStatusGrip(expected.Canvas(), SIZE{grip.Width(), grip.Height()}, TStatusBarLook{true, status->Color()});
+  EXPECT_EQ(CountDifferentPixels(grip, expected), 0);
+  const RECT g = StatusGripRect(SIZE{grip.Width(), grip.Height()});
+  EXPECT_EQ(Px(grip, g.right - 1, g.bottom - 1 - 3), ColorToPixel(clInactiveCaption));
 }
 
 }  // namespace
