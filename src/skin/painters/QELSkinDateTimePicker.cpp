@@ -89,6 +89,7 @@ void TqelSkinDateTimePicker::Setup() {
     upDown_->SetWidth(kUpDownWidth);
     upDown_->SetParent(picker);
     upDown_->SetAlign(alRight);
+    upDownSkin_ = MakeSkinControl<TqelSkinUpDown>(*upDown_, Window());
   } catch (...) {
     // The picker keeps the platform's up-down.
     FreeUpDown();
@@ -101,7 +102,17 @@ void TqelSkinDateTimePicker::Teardown() {
   TqelSkinExtComboboxLikeControl::Teardown();
 }
 
+void TqelSkinDateTimePicker::RemoveUpDownSkin() noexcept {
+  if (!upDownSkin_) return;
+  try {
+    upDownSkin_->Remove();
+  } catch (...) {
+  }
+  upDownSkin_.reset();
+}
+
 void TqelSkinDateTimePicker::FreeUpDown() noexcept {
+  RemoveUpDownSkin();
   TqelSkinInternalUpDown* upDown = std::exchange(upDown_, nullptr);
   if (!upDown) return;
   upDown->ForgetWrapper();
@@ -112,7 +123,9 @@ void TqelSkinDateTimePicker::FreeUpDown() noexcept {
 }
 
 void TqelSkinDateTimePicker::UpDownDestroyed(TqelSkinInternalUpDown* upDown) noexcept {
-  if (upDown_ == upDown) upDown_ = nullptr;
+  if (upDown_ != upDown) return;
+  RemoveUpDownSkin();
+  upDown_ = nullptr;
 }
 
 void TqelSkinDateTimePicker::UpdateUpDown() {
@@ -120,6 +133,7 @@ void TqelSkinDateTimePicker::UpdateUpDown() {
   const bool skinned = upDown_ && SkinActive() && UsesUpDown() && Control() && Control()->Visible();
   if (upDown_) upDown_->SetVisible(skinned);
   if (native) ::ShowWindow(native, skinned ? SW_HIDE : SW_SHOWNA);
+  if (upDownSkin_) upDownSkin_->Refresh();
 }
 
 void TqelSkinDateTimePicker::Refresh() {

@@ -3,12 +3,16 @@
 // date picked from a drop-down calendar. A time picker, or a date picker
 // in up-down mode, instead gets a framework up-down aligned right in place
 // of the platform's own up-down child, which is hidden while the skin is
-// active; presses on it go to the platform's child at the same point. A
+// active; presses on it go to the platform's child at the same point, and
+// it wears the skin's up-down (its wrapper belongs to the picker's). A
 // picker whose Tag is 9998 keeps the platform's up-down.
 #include <windows.h>
 
+#include <memory>
+
 #include "framework/comctrls/UpDown.h"
 #include "hook/QELSkinExtComboboxLikeControl.h"
+#include "painters/QELSkinUpDown.h"
 
 constexpr int kKeepNativeUpDownTag = 9998;
 
@@ -38,6 +42,7 @@ class TqelSkinDateTimePicker : public TqelSkinExtComboboxLikeControl {
   ~TqelSkinDateTimePicker() override;
 
   TqelSkinInternalUpDown* UpDown() const noexcept { return upDown_; }
+  TqelSkinUpDown* UpDownSkin() const noexcept { return upDownSkin_.get(); }
   // The platform's up-down child of the picker, or null.
   HWND NativeUpDown() const;
 
@@ -55,6 +60,8 @@ class TqelSkinDateTimePicker : public TqelSkinExtComboboxLikeControl {
   bool UsesUpDown() const;
   void UpdateUpDown();
   void FreeUpDown() noexcept;
+  void RemoveUpDownSkin() noexcept;
 
   TqelSkinInternalUpDown* upDown_ = nullptr;
+  std::unique_ptr<TqelSkinUpDown> upDownSkin_;
 };

@@ -346,6 +346,7 @@ TEST_F(SkinnerTest, SelfPaintedSpeedButtonKeepsItsFaceAndIsOnlyFramed) {
     plain->SetTag(9999);
     skinned = Add<TSpeedButton>(f, 10, 90, 60, 26);
   });
+  KeepScreen(form_->Handle(), "speed_buttons");
   const TBitmap screen = ScreenOfClient(form_->Handle());
   const TPainterSkin s = skin();
   auto at = [&](TSpeedButton* b, int x, int y) { return Px(screen, b->Left() + x, b->Top() + y); };
@@ -449,6 +450,7 @@ TEST_F(SkinnerTest, DateTimePickersGetTheSkinsButtonOrUpDownUnlessTheyKeepTheirO
   auto* keepsWrapper = dynamic_cast<TqelSkinDateTimePicker*>(WrapperOf(keeps));
   ASSERT_TRUE(dateWrapper && timeWrapper && keepsWrapper);
   auto shown = [](HWND h) { return h && ::IsWindowVisible(h) != FALSE; };
+  KeepScreen(form_->Handle(), "date_time_pickers");
 
   // A date from the calendar: the skin's drop-down button, no up-down.
   ASSERT_NE(dateWrapper->DropButton(), nullptr);
@@ -460,6 +462,18 @@ TEST_F(SkinnerTest, DateTimePickersGetTheSkinsButtonOrUpDownUnlessTheyKeepTheirO
   ASSERT_NE(timeWrapper->NativeUpDown(), nullptr);
   EXPECT_TRUE(timeWrapper->UpDown()->Visible());
   EXPECT_EQ(timeWrapper->UpDown()->Align(), alRight);
+  ASSERT_NE(timeWrapper->UpDownSkin(), nullptr);
+  EXPECT_EQ(timeWrapper->UpDownSkin()->Control(), timeWrapper->UpDown());
+  {
+    // It wears the skin's up-down.
+    HWND h = timeWrapper->UpDown()->Handle();
+    ::RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    Pump();
+    const TBitmap shot = ScreenOfClient(h);
+    TBitmap expected(shot.Width(), shot.Height());
+    PaintUpDown(expected.Canvas(), SIZE{shot.Width(), shot.Height()}, TUpDownLook{}, skin());
+    EXPECT_EQ(CountDifferentPixels(shot, expected), 0);
+  }
   EXPECT_FALSE(shown(timeWrapper->NativeUpDown()));
   EXPECT_FALSE(timeWrapper->DropButton() && timeWrapper->DropButton()->Visible());
   // A press on the up half reaches the native up-down: the time moves as
@@ -531,6 +545,7 @@ TEST_F(SkinnerTest, ListViewHeaderIsPaintedByTheSkinAndFollowsItsColumns) {
     return look;
   };
   THeaderLook look = expectHeader("as made");
+  KeepScreen(form_->Handle(), "list_view");
   ASSERT_EQ(look.Items.size(), 2u);
   EXPECT_EQ(look.Items[0].Text, L"Name");
   // A changed column repaints the header at once.
