@@ -10,6 +10,7 @@
 #include "framework/stdctrls/Edit.h"
 #include "framework/stdctrls/ListBox.h"
 #include "framework/stdctrls/Memo.h"
+#include "framework/Menus.h"
 #include "hook/QELSkinScrollWinControl.h"
 #include "painters/QELSkinButton.h"
 
@@ -33,6 +34,24 @@ bool SameRect(const RECT& a, const RECT& b) { return ::EqualRect(&a, &b) != FALS
 void Fill(TStrings& lines, int count) {
   for (int i = 0; i < count; ++i) lines.Add("line " + std::to_string(i) + " with some words to be wide enough");
 }
+
+}  // namespace
+
+namespace {
+
+// The engine vendor's own controls are left alone; "TqelForm" among them
+// turns the whole window's skinning off.
+class TqelFancyEdit : public TEdit {
+  FW_CLASS(TqelFancyEdit, TEdit)
+ public:
+  explicit TqelFancyEdit(TComponent* owner) : TEdit(owner) {}
+};
+class TqelForm : public TForm {
+  FW_CLASS(TqelForm, TForm)
+ public:
+  explicit TqelForm(TComponent* owner) : TForm(owner) {}
+  static std::vector<TPropInfo> PublishedProperties() { return {}; }
+};
 
 }  // namespace
 
@@ -226,4 +245,56 @@ TEST_F(WrapperRulesTest, WrappedOnceAndActiveSwitchLeavesNoPanels) {
   EXPECT_EQ(Frame()->ChildWrapperCount(), wrappers);
   EXPECT_EQ(CountComponents("TqelSkinInternalScrollBar"), 2);
   EXPECT_EQ(::SendMessageW(button->Handle(), QM_SKINNEDQUERY, 0, 0), 1);
+}
+
+// Which components a form's walk wraps: the vendor's own classes are
+// skipped, a named embedded form takes the form colour and has its controls
+// wrapped (an unnamed one not), a wrapped control's popup menus are skinned
+// unless they carry the DisabledTag, and a "TqelForm" turns skinning off.
+TEST_F(WrapperRulesTest, WalkOfTheFormsComponents) {
+  auto* vendor = Add<TqelFancyEdit>(10, 10, 100, 24);
+  auto* named = form().Create<TTestForm>();
+  named->SetName("Inner");
+  auto* unnamed = form().Create<TTestForm>();
+  for (TTestForm* inner : {named, unnamed}) {
+    inner->SetParent(&form());
+    inner->SetBorderStyle(bsNone);
+    inner->SetColor(clYellow);
+  }
+  named->SetBounds(10, 50, 150, 80);
+  unnamed->SetBounds(200, 50, 150, 80);
+  auto* innerButton = named->Create<TButton>();
+  auto* hiddenButton = unnamed->Create<TButton>();
+  for (TButton* b : {innerButton, hiddenButton}) {
+    b->SetParent(b->Owner() == named ? named : unnamed);
+    b->SetBounds(5, 5, 80, 26);
+  }
+  auto* menuOwner = Add<TButton>(10, 150, 90, 28);
+  auto* popup = menuOwner->Create<TPopupMenu>();
+  auto* optedMenu = menuOwner->Create<TPopupMenu>();
+  optedMenu->SetTag(engine().DisabledTag());
+  named->Show();
+  unnamed->Show();
+  SkinForm();
+
+  ASSERT_NE(Frame(), nullptr);
+  EXPECT_TRUE(Frame()->SkinEnabled());
+  EXPECT_EQ(WrapperOf(*vendor), nullptr) << "a Tqel class";
+  EXPECT_EQ(WrapperOf(*named), nullptr) << "embedded forms are walked, not wrapped";
+  EXPECT_EQ(named->Color(), engine().Values().FormColor);
+  EXPECT_EQ(unnamed->Color(), clYellow);
+  EXPECT_NE(WrapperOf<TqelSkinButton>(*innerButton), nullptr);
+  EXPECT_EQ(WrapperOf(*hiddenButton), nullptr);
+  EXPECT_NE(WrapperOf<TqelSkinButton>(*menuOwner), nullptr);
+  EXPECT_TRUE(popup->OwnerDraw());
+  EXPECT_FALSE(optedMenu->OwnerDraw());
+
+  engine().UnskinWindow(form().Handle());
+  auto* vendorForm = form().Create<TqelForm>();
+  vendorForm->SetParent(&form());
+  engine().SkinWindow(form().Handle(), false);
+  Pump();
+  ASSERT_NE(Frame(), nullptr);
+  EXPECT_FALSE(Frame()->SkinEnabled()) << "a TqelForm switches the window's skinning off";
+  EXPECT_FALSE(Frame()->SkinApplied());
 }
