@@ -111,9 +111,15 @@ class TqelSkinControl : public TObject {
   // ---- For painters --------------------------------------------------
   // Paint, when the skin is active.
   void Repaint();
-  // Copy face over the bounds rectangle of the target's window DC, then
-  // draw the caption centred in rect (see the .cpp for the exact rules).
-  // The ANSI form draws text; the wide form reads the window's own text.
+  // The caption operations: face is copied onto the target's client DC at
+  // the bounds rectangle, then the text is drawn on a transparent
+  // background in font (its colour; grey 0x808080 while disabled), in rect
+  // moved by (1, 1) while Pressed and narrowed by 2 px each side when
+  // wrapping; measured with the flags it is drawn with and centred in rect
+  // (the halves rounded toward zero), drawn with DT_CENTER (and
+  // DT_WORDBREAK when wrapping). The ANSI form draws text (system code
+  // page, tabs expanded); the wide form reads the window's own text and
+  // draws nothing more when it has none.
   void DrawTextAnsi(const TBitmap& face, std::string_view text, bool wordWrap, RECT rect, TFont* font);
   void DrawTextWide(const TBitmap& face, bool wordWrap, RECT rect, TFont* font);
   // Draws bitmap at point of the target's whole-window DC ((0, 0) is the
