@@ -641,4 +641,34 @@ TEST_F(SkinnerTest, ToolBarAndStatusBarShowTheSkinOnScreen) {
   EXPECT_EQ(Px(grip, g.right - 1, g.bottom - 1 - 3), ColorToPixel(clInactiveCaption));
 }
 
+TEST_F(SkinnerTest, ComboBoxesAreFramedByTheSkinTheExtendedOneOnItsInnerCombo) {
+  TComboBox* combo = nullptr;
+  TComboBoxEx* extended = nullptr;
+  MakeForm([&](TSkinnerForm& f) {
+    combo = Add<TComboBox>(f, 10, 10, 160, 24);
+    extended = Add<TComboBoxEx>(f, 10, 50, 160, 24);
+    combo->SetColor(0x00E0F0FF);
+  });
+  const std::uint32_t border = ColorToPixel(skin().Color(SKIN2_CONTROLBORDERCOLOR));
+  HWND inner = reinterpret_cast<HWND>(::SendMessageW(extended->Handle(), CBEM_GETCOMBOCONTROL, 0, 0));
+  ASSERT_NE(inner, nullptr);
+  for (auto [window, color] : {std::pair{combo->Handle(), combo->Color()}, std::pair{inner, extended->Color()}}) {
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    Pump();
+    RECT r{};
+    ::GetWindowRect(window, &r);
+    TBitmap whole(r.right - r.left, r.bottom - r.top);
+    HDC dc = ::GetWindowDC(window);
+    ::BitBlt(whole.Canvas().Handle(), 0, 0, whole.Width(), whole.Height(), dc, 0, 0, SRCCOPY);
+    ::ReleaseDC(window, dc);
+    int outer = 0, innerRing = 0;
+    const std::uint32_t own = ColorToPixel(color);
+    for (int x = 0; x < whole.Width(); ++x) outer += (Px(whole, x, 0) != border) + (Px(whole, x, whole.Height() - 1) != border);
+    for (int y = 0; y < whole.Height(); ++y) outer += (Px(whole, 0, y) != border) + (Px(whole, whole.Width() - 1, y) != border);
+    for (int y = 1; y < whole.Height() - 1; ++y) innerRing += Px(whole, 1, y) != own;
+    EXPECT_EQ(outer, 0);
+    EXPECT_EQ(innerRing, 0);
+  }
+}
+
 }  // namespace
