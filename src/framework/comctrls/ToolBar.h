@@ -120,6 +120,8 @@ enum TTBCustomDrawFlag : unsigned {
   tbNoOffset = 4,
   tbNoMark = 8,
   tbNoEtchedEffect = 16,
+  tbBlendIcon = 32,
+  tbNoBackground = 64,  // no background of the platform's under the button
 };
 using TTBCustomDrawFlags = unsigned;
 

@@ -109,7 +109,7 @@ LRESULT TToolBar::CustomDrawButton(NMTBCUSTOMDRAW& draw) {
   canvas_.SetHandle(nullptr);
   if (stage == cdPostPaint) return CDRF_DODEFAULT;
   if (!defaultDraw) return CDRF_SKIPDEFAULT;
-  LRESULT result = static_cast<LRESULT>(flags & 0x1F) << 16;  // the TBCDRF_* flags
+  LRESULT result = static_cast<LRESULT>(flags & 0x7F) << 16;  // the TBCDRF_* flags
   if (OnAdvancedCustomDrawButton) result |= CDRF_NOTIFYPOSTPAINT;
   // A font or colour the handler chose is the one the button is drawn in.
   TFont& own = Font();

@@ -1,0 +1,113 @@
+#include "painters/QELSkinComboBox.h"
+
+#include "QELSkinUtilsPaint.h"
+#include "QELSkinUtilsPlatform.h"
+#include "engine/QELSkinEngine.h"
+#include "framework/Control.h"
+#include "graphics/GdiObjects.h"
+#include "painters/PainterSurface.h"
+
+#include <commctrl.h>
+
+POINT ComboArrowOrigin(const RECT& Button) noexcept {
+  return POINT{Button.left + (Button.right - Button.left) / 2 - 3, Button.top + (Button.bottom - Button.top) / 2 - 2};
+}
+
+void PaintComboBoxFrame(TCanvas& Canvas, const TComboBoxLook& Look, const TPainterSkin& Skin) {
+  const TColor border = Skin.Color(SKIN2_CONTROLBORDERCOLOR, clBtnShadow);
+  const RECT outer{0, 0, Look.Size.cx, Look.Size.cy};
+  FrameRectColor(Canvas, outer, border);
+  FrameRectColor(Canvas, RECT{1, 1, outer.right - 1, outer.bottom - 1}, Look.Color);
+  const RECT& b = Look.Button;
+  if (b.right <= b.left || b.bottom <= b.top) return;
+  FillRectColor(Canvas, b, Skin.Color(SKIN2_CONTROLCOLOR, clWindow));
+  const int lineX = Look.RightToLeft ? b.right - 1 : b.left;
+  FillRectColor(Canvas, RECT{lineX, b.top, lineX + 1, b.bottom}, border);
+  const POINT arrow = ComboArrowOrigin(b);
+  DrawArrowDown(Canvas, arrow.x, arrow.y, Look.Enabled);
+}
+
+// ---- On a window
+
+namespace {
+
+// A client rectangle of window in its whole-window coordinates.
+RECT ClientToWindowRect(HWND window, RECT r) {
+  RECT outer{};
+  ::GetWindowRect(window, &outer);
+  POINT origin{0, 0};
+  ::ClientToScreen(window, &origin);
+  ::OffsetRect(&r, origin.x - outer.left, origin.y - outer.top);
+  return r;
+}
+
+void FrameList(HWND list, TColor color) {
+  if (!list || !::IsWindowVisible(list)) return;
+  UniqueWindowDC dc = UniqueWindowDC::WholeWindow(list);
+  if (!dc) return;
+  RECT r{};
+  ::GetWindowRect(list, &r);
+  TCanvas canvas(dc.get());
+  FrameRectColor(canvas, RECT{0, 0, r.right - r.left, r.bottom - r.top}, color);
+}
+
+}  // namespace
+
+bool PaintComboBoxWindow(HWND Combo, TColor Color, const TPainterSkin& Skin) {
+  if (!Combo || (::GetWindowLongPtrW(Combo, GWL_STYLE) & 3) == CBS_SIMPLE) return false;
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  if (!TqelUser32::GetComboBoxInfo(Combo, &info)) return false;
+  RECT outer{};
+  ::GetWindowRect(Combo, &outer);
+  TComboBoxLook look;
+  look.Size = SIZE{outer.right - outer.left, outer.bottom - outer.top};
+  look.Button = ClientToWindowRect(Combo, info.rcButton);
+  look.Enabled = ::IsWindowEnabled(Combo) != FALSE;
+  look.RightToLeft = ReadsRightToLeft(Combo);
+  look.Color = Color;
+  {
+    UniqueWindowDC dc = UniqueWindowDC::WholeWindow(Combo);
+    if (!dc) return false;
+    TCanvas canvas(dc.get());
+    PaintComboBoxFrame(canvas, look, Skin);
+  }
+  if (::SendMessageW(Combo, CB_GETDROPPEDSTATE, 0, 0)) FrameList(info.hwndList, Skin.Color(SKIN2_CONTROLBORDERCOLOR));
+  return true;
+}
+
+// ---- TqelSkinComboBox
+
+void TqelSkinComboBox::AfterMessage(TMessage& message) {
+  TqelSkinControlVCL::AfterMessage(message);
+  Repaint();
+}
+
+void TqelSkinComboBox::Paint() {
+  // Painting asks the combo box about itself, which comes back here.
+  if (painting_) return;
+  painting_ = true;
+  TControl* c = Control();
+  const TColor color = c ? c->Color() : clWindow;
+  PaintComboBoxWindow(ComboWindow(), color, TPainterSkin::Of(Engine()));
+  painting_ = false;
+}
+
+HWND TqelSkinComboBoxEx::ComboWindow() const {
+  HWND h = GetHandle();
+  return h ? reinterpret_cast<HWND>(::SendMessageW(h, CBEM_GETCOMBOCONTROL, 0, 0)) : nullptr;
+}
+
+// ---- TqelSkinWndComboBox
+
+void TqelSkinWndComboBox::AfterMessage(TMessage& message) {
+  TqelSkinControlWnd::AfterMessage(message);
+  Repaint();
+}
+
+void TqelSkinWndComboBox::Paint() {
+  if (painting_) return;
+  painting_ = true;
+  PaintComboBoxWindow(GetHandle(), clWindow, TPainterSkin::Of(Engine()));
+  painting_ = false;
+}
