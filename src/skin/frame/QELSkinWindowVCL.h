@@ -16,6 +16,7 @@
 
 class TCustomForm;
 class THookLink;
+class TqelSkinFormMenus;
 
 class TqelSkinWindowVCL : public TqelSkinWindow {
   FW_CLASS(TqelSkinWindowVCL, TqelSkinWindow)
@@ -28,6 +29,8 @@ class TqelSkinWindowVCL : public TqelSkinWindow {
 
   HWND Handle() const override;
   TCustomForm& Form() const noexcept { return *form_; }
+  // The menu bar, shortcuts and MDI support of the form (while attached).
+  TqelSkinFormMenus* Menus() const noexcept { return menus_.get(); }
 
  protected:
   std::wstring GetWideCaption() const override;
@@ -69,9 +72,21 @@ class TqelSkinWindowVCL : public TqelSkinWindow {
   void AfterSize(TMessage& m);
   void AfterParentNotify(TMessage& m);
   void AfterRecreated(TMessage& m);
+  // The menu bar and MDI messages (QELSkinWindowVCLMenus.cpp); true when
+  // the message was one of them.
+  bool AfterMenuMessage(TMessage& m);
+  void AfterMdiActivate(TMessage& m);
+  void AfterMdiChildPosChanged(TMessage& m);
+  void AfterMdiChildSize(TMessage& m);
+  // The MDI main form's window of an MDI child.
+  HWND MdiMainWindow() const noexcept;
+  void MeasureMenuMetrics();
 
   TCustomForm* form_ = nullptr;
   std::unique_ptr<THookLink> link_;
+  TOwned<TqelSkinFormMenus> menus_;
+  bool mdiChildHidden_ = false;
+  bool mdiMaximizeSent_ = false;
   TColor colorBefore_ = clBtnFace;
   bool colorSaved_ = false;
   bool hadSysMenu_ = false;

@@ -7,4 +7,5 @@ target_sources(skin_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinWindowProc.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinWindowVCL.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinWindowVCLMenus.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinWindowWnd.cpp)
