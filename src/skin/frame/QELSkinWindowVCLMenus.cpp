@@ -72,6 +72,10 @@ void TqelSkinWindowVCL::AfterMdiChildSize(TMessage& m) {
   HWND main = MdiMainWindow();
   if (!main) return;
   HWND h = Handle();
+  // Maximized, the child keeps the bits of its old place (its client rect
+  // is taken as valid): it is drawn afresh, caption remains and all.
+  if (m.WParam == SIZE_MAXIMIZED)
+    ::RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   if (m.WParam == SIZE_MAXIMIZED && !mdiMaximizeSent_) {
     mdiMaximizeSent_ = true;
     ::SendMessageW(main, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(h), 0);

@@ -180,8 +180,14 @@ TEST_F(MdiTest, MaximizedChildShowsTheButtonsItsIconsAllowUntilRestoredOrGone) {
     for (int xx = 0; xx < 18; ++xx) black += PixelAt(shot, xx, y) == clBlack;
   EXPECT_GT(black, 10);
   EXPECT_EQ(PixelAt(shot, 0, 0), Bar(main).Look().StartColor) << "the gradient, no frame without the mouse";
+  // The maximized child is drawn afresh: nothing of its old caption stays.
   const TBitmap screen = CaptureScreen();
   KeepCapture(screen, "mdi_maximized");
+  POINT top{20, 3};
+  ::ClientToScreen(main->ClientHandle(), &top);
+  int stale = 0;
+  for (int dx = 0; dx < 150; ++dx) stale += PixelAt(screen, top.x + dx, top.y) != noMin->Color();
+  EXPECT_EQ(stale, 0);
 
   // Restoring hides them; the minimize button acts on the active child.
   noMin->SetWindowState(wsNormal);
