@@ -23,9 +23,13 @@ void TqelSkinWindowVCL::MeasureMenuMetrics() {
     platformCaptionHeight_ = -r.top;
   }
   if (menus_ && platformLeftFrame_ >= 5) menus_->MenuBar().SetIndent(platformLeftFrame_ - 4);
-  // A new child's menu joins its main form's bar.
-  if (IsMdiChild() && (!Engine().SkinAllForms() || form_->MDIChildCount() <= 1))
-    if (HWND main = MdiMainWindow()) ::PostMessageW(main, QM_MDIMENUCHANGED, reinterpret_cast<WPARAM>(h), 0);
+  // A new child's menu joins its main form's bar (while all forms are
+  // being skinned, only the only child's: the active one tells later).
+  if (!IsMdiChild()) return;
+  HWND main = MdiMainWindow();
+  TCustomForm* mainForm = main ? FindFormByHandle(main) : nullptr;
+  if (mainForm && (!Engine().SkinAllForms() || mainForm->MDIChildCount() <= 1))
+    ::PostMessageW(main, QM_MDIMENUCHANGED, reinterpret_cast<WPARAM>(h), 0);
 }
 
 bool TqelSkinWindowVCL::AfterMenuMessage(TMessage& m) {
