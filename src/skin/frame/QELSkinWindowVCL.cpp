@@ -201,11 +201,14 @@ void TqelSkinWindowVCL::ApplySkin() {
     ownSizeChange_ = false;
   }
   form_->SetConstraints(c);
+  // A child maximized before the skin came tells its main form now.
+  if (IsMdiChild()) ReportMdiChildState(::IsZoomed(h) != FALSE);
 }
 
 void TqelSkinWindowVCL::RemoveSkin() {
   HWND h = Handle();
   if (menus_) menus_->Remove();
+  if (IsMdiChild()) ReportMdiChildState(false);
   if (hadSysMenu_) ::SetWindowLongPtrW(h, GWL_STYLE, ::GetWindowLongPtrW(h, GWL_STYLE) | WS_SYSMENU);
   if (colorSaved_) form_->SetColor(colorBefore_);
   colorSaved_ = false;
@@ -252,7 +255,7 @@ void TqelSkinWindowVCL::AfterShow(TMessage& m) {
 
 void TqelSkinWindowVCL::AfterSize(TMessage& m) {
   if (!IsMdiChild()) FitZoomedToWorkArea();
-  else AfterMdiChildSize(m);
+  else ReportMdiChildState(m.WParam == SIZE_MAXIMIZED);
   if (Initialized() && !ownSizeChange_ && m.WParam == SIZE_RESTORED) ClientSizeChanged();
 }
 

@@ -77,7 +77,9 @@ class TqelSkinWindowVCL : public TqelSkinWindow {
   bool AfterMenuMessage(TMessage& m);
   void AfterMdiActivate(TMessage& m);
   void AfterMdiChildPosChanged(TMessage& m);
-  void AfterMdiChildSize(TMessage& m);
+  // Tells the main form when this child becomes maximized and when it
+  // stops being so (its MDI buttons follow).
+  void ReportMdiChildState(bool maximized);
   // The MDI main form's window of an MDI child.
   HWND MdiMainWindow() const noexcept;
   void MeasureMenuMetrics();

@@ -72,18 +72,17 @@ void TqelSkinWindowVCL::AfterMdiChildPosChanged(TMessage& m) {
     if (HWND main = MdiMainWindow()) ::PostMessageW(main, QM_MDICHILDRENCHANGED, 0, 0);
 }
 
-void TqelSkinWindowVCL::AfterMdiChildSize(TMessage& m) {
+void TqelSkinWindowVCL::ReportMdiChildState(bool maximized) {
   HWND main = MdiMainWindow();
   if (!main) return;
   HWND h = Handle();
   // Maximized, the child keeps the bits of its old place (its client rect
   // is taken as valid): it is drawn afresh, caption remains and all.
-  if (m.WParam == SIZE_MAXIMIZED)
-    ::RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-  if (m.WParam == SIZE_MAXIMIZED && !mdiMaximizeSent_) {
+  if (maximized) ::RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  if (maximized && !mdiMaximizeSent_) {
     mdiMaximizeSent_ = true;
     ::SendMessageW(main, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(h), 0);
-  } else if (m.WParam != SIZE_MAXIMIZED && mdiMaximizeSent_) {
+  } else if (!maximized && mdiMaximizeSent_) {
     mdiMaximizeSent_ = false;
     RedrawFrame();
     ::SendMessageW(main, WM_MDIRESTORE, reinterpret_cast<WPARAM>(h), 0);

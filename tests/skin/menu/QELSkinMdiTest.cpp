@@ -211,6 +211,25 @@ TEST_F(MdiTest, MaximizedChildShowsTheButtonsItsIconsAllowUntilRestoredOrGone) {
   children.clear();
   Pump();
   for (TqelMdiButton b : {mbClose, mbRestore, mbMinimize}) EXPECT_FALSE(Shown(b));
+
+  // A child maximized before it is skinned shows them once it is; when it
+  // loses the skin they go.
+  children.push_back(MakeComponent<TMenuForm>());
+  TMenuForm* early = children.back().get();
+  early->SetFormStyle(fsMDIChild);
+  early->SetBorderIcons(biSystemMenu | biMinimize);
+  early->Show();
+  early->SetWindowState(wsMaximized);
+  Pump();
+  EXPECT_FALSE(Shown(mbClose));
+  engine().SkinWindow(early->Handle(), false);
+  Pump();
+  EXPECT_TRUE(Shown(mbClose));
+  EXPECT_TRUE(Shown(mbMinimize));
+  EXPECT_FALSE(Shown(mbRestore));
+  engine().UnskinWindow(early->Handle());
+  Pump();
+  EXPECT_FALSE(Shown(mbClose));
 }
 
 TEST_F(MdiTest, WindowMenuListsTheShownChildrenAndTheActiveChildsMenuJoinsTheBar) {

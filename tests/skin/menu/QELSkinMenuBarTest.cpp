@@ -248,6 +248,11 @@ TEST_F(MenuBarTest, KeyboardChoosesMovesOpensAndLeaves) {
   f->Picked.clear();
   PressKey('H', {VK_MENU});
   EXPECT_EQ(f->Picked, L"Help ");
+  // Enter on a title without sub-items runs it.
+  f->Picked.clear();
+  Play({KeyInput(VK_MENU), KeyInput(VK_LEFT), KeyInput(VK_RETURN)});
+  EXPECT_EQ(f->Picked, L"Help ");
+  EXPECT_EQ(bar.KeyboardIndex(), -1);
   // A plain letter is no mnemonic unless a title is chosen.
   f->Picked.clear();
   PressKey('E');
@@ -285,9 +290,15 @@ TEST_F(MenuBarTest, MenusOpenUnderTheirButtonsAndTheMouseMovesAlong) {
   move.resize(1);  // the move only
   Play({ClickInput(bar, Centre(file)), move, KeyInput(VK_DOWN), KeyInput(VK_RETURN)});
   EXPECT_EQ(f->Picked, L"Cut ") << "at " << editAt.x << "," << editAt.y;
-  // A title without sub-items runs once per click.
+  // A title without sub-items runs once per click, not from a press on
+  // its very corner, and never from a release.
   f->Picked.clear();
   ClickAt(bar, Centre(bar.Buttons(2)));
+  EXPECT_EQ(f->Picked, L"Help ");
+  TToolButton* help = bar.Buttons(2);
+  ::SendMessageW(bar.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(help->Left(), help->Top()));
+  ::SendMessageW(bar.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(help->Left() + 3, help->Top() + 3));
+  Pump();
   EXPECT_EQ(f->Picked, L"Help ");
 }
 
