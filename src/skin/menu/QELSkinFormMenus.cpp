@@ -50,6 +50,7 @@ TqelSkinFormMenus::TqelSkinFormMenus(TComponent* owner, TqelSkinWindowVCL& frame
   if (form.FormStyle() != fsMDIChild) {
     events_ = MakeComponent<TApplicationEvents>();
     events_->OnMessage = [this](MSG& msg, bool& handled) { ApplicationMessage(msg, handled); };
+    events_->OnIdle = [this](TObject&, bool&) { Refresh(); };
   }
   mainMenu_ = FindMainMenu(form);
   if (mainMenu_) FreeNotification(mainMenu_);
@@ -144,6 +145,12 @@ void TqelSkinFormMenus::Rebuild() {
   bar_->Rebuild(items, mainMenu_ ? mainMenu_->Images() : nullptr);
   // An MDI child's items show in its main form's bar.
   bar_->SetVisible(applied_ && !items.empty() && Form().FormStyle() != fsMDIChild);
+}
+
+void TqelSkinFormMenus::Refresh() {
+  if (!applied_ || !bar_ || Form().FormStyle() == fsMDIChild) return;
+  const bool mdiForm = Form().FormStyle() == fsMDIForm;
+  if (!bar_->Shows(MergedMenuItems(mainMenu_, mdiForm ? childMenu_ : nullptr))) Rebuild();
 }
 
 // ---- Shortcuts and the bar's keys ------------------------------------------------

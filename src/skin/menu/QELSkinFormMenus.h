@@ -66,6 +66,9 @@ class TqelSkinFormMenus : public TComponent {
   void Remove();
   // The bar again from the (merged) menu.
   void Rebuild();
+  // Rebuilds the bar when the menu changed since (the application's idle
+  // time looks).
+  void Refresh();
 
   // ---- MDI -----------------------------------------------------------
   // The active child (handle, or null when none is left) changed: its

@@ -49,6 +49,18 @@ void TqelSkinMenuBar::Rebuild(const std::vector<TMenuItem*>& items, TCustomImage
   Invalidate();
 }
 
+bool TqelSkinMenuBar::Shows(const std::vector<TMenuItem*>& items) const {
+  if (static_cast<int>(items.size()) != ButtonCount()) return false;
+  for (int i = 0; i < ButtonCount(); ++i) {
+    const TToolButton* b = Buttons(i);
+    const TMenuItem* item = items[static_cast<size_t>(i)];
+    if (b->MenuItem() != item || b->Caption() != item->Caption() || b->Enabled() != item->Enabled() ||
+        b->Visible() != item->Visible() || b->ImageIndex() != item->ImageIndex())
+      return false;
+  }
+  return true;
+}
+
 void TqelSkinMenuBar::SetLook(const TqelMenuBarLook& look) {
   look_ = look;
   SetColor(look.StartColor);

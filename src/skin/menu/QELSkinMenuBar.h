@@ -37,6 +37,9 @@ class TqelSkinMenuBar : public TToolBar {
   // Buttons for items, in their order; images when any item has one. The
   // old buttons are freed.
   void Rebuild(const std::vector<TMenuItem*>& items, TCustomImageList* images);
+  // The buttons show items as they are now (same items, captions, images,
+  // enabled and visible states).
+  bool Shows(const std::vector<TMenuItem*>& items) const;
   const TqelMenuBarLook& Look() const noexcept { return look_; }
   void SetLook(const TqelMenuBarLook& look);
 

@@ -69,6 +69,20 @@ TEST_F(MenuBarTest, MainMenuMovesIntoTheBarAndBackWhileAFormWithoutKeepsItsLayou
       EXPECT_TRUE(bar.Buttons(0)->Grouped());
       EXPECT_TRUE(bar.Buttons(0)->AutoSize());
     }
+    if (withMenu) {
+      // Changes of the menu show once the application is idle.
+      f->Help->SetCaption(L"&About");
+      f->Menu->Items().AddItem(L"&Tools");
+      f->Edit->SetEnabled(false);
+      EXPECT_EQ(bar.ButtonCount(), 3) << "not before";
+      const UINT_PTR wake = ::SetTimer(nullptr, 0, 20, nullptr);
+      for (int i = 0; i < 50 && bar.ButtonCount() != 4; ++i) Application.HandleMessage();
+      ::KillTimer(nullptr, wake);
+      ASSERT_EQ(bar.ButtonCount(), 4);
+      EXPECT_EQ(bar.Buttons(2)->Caption(), L"&About");
+      EXPECT_EQ(bar.Buttons(3)->Caption(), L"&Tools");
+      EXPECT_FALSE(bar.Buttons(1)->Enabled());
+    }
     // A second application of the skin moves nothing again.
     engine().SetActive(false);
     Pump();
