@@ -78,6 +78,11 @@ class TqelSkinWindow : public TComponent {
   // The frame as it is laid out now, or at another window size.
   TFrameGeometry Geometry() const;
   TFrameGeometry GeometryOfSize(int width, int height) const;
+  // The platform's frame as measured before skinning: caption height,
+  // side and bottom frames (the MDI client tells them to the children).
+  int PlatformCaptionHeight() const noexcept { return platformCaptionHeight_; }
+  int PlatformSideFrame() const noexcept { return platformSideFrame_; }
+  int PlatformBottomFrame() const noexcept { return platformBottomFrame_; }
   // The composed caption bar and bottom border of the last paint.
   const TFramePainter& Painter() const noexcept { return painter_; }
   // What the system menu offers: the buttons this frame shows.

@@ -8,6 +8,7 @@
 #include "framework/Form.h"
 #include "framework/HookLink.h"
 #include "hook/QELSkinControl.h"
+#include "menu/QELSkinFormMenus.h"
 
 namespace {
 
@@ -31,11 +32,17 @@ HWND TqelSkinWindowVCL::Handle() const { return form_->HandleAllocated() ? form_
 // ---- Attaching -----------------------------------------------------------------------
 
 void TqelSkinWindowVCL::Attach() {
+  menus_ = MakeComponent<TqelSkinFormMenus>(*this);
   link_ = std::make_unique<THookLink>(*form_, TWndMethod::Bind<&TqelSkinWindowVCL::WindowProcedure>(this));
   UpdateFrameVisibility();
+  if (IsMdiChild())
+    if (HWND main = MdiMainWindow()) ::PostMessageW(main, QM_MDICHILDRENCHANGED, 0, 0);
 }
 
-void TqelSkinWindowVCL::Detach() { link_.reset(); }
+void TqelSkinWindowVCL::Detach() {
+  link_.reset();
+  menus_.reset();
+}
 
 void TqelSkinWindowVCL::CallPrevious(TMessage& message) { link_->CallNext(message); }
 
@@ -50,7 +57,7 @@ std::wstring TqelSkinWindowVCL::GetWideCaption() const { return form_->Caption()
 
 bool TqelSkinWindowVCL::CanSetRegion() const { return !form_->Parent() && form_->BorderStyle() != bsNone; }
 
-int TqelSkinWindowVCL::MenuBarHeight() const { return 0; }
+int TqelSkinWindowVCL::MenuBarHeight() const { return menus_ ? menus_->MenuBarHeight() : 0; }
 
 HICON TqelSkinWindowVCL::IconHandle() const {
   HWND h = Handle();
@@ -102,6 +109,7 @@ void TqelSkinWindowVCL::SavePlatformMetrics() {
     platformSideFrame_ = platformLeftFrame_;
     platformBottomFrame_ = platformBottomEdge_;
   }
+  MeasureMenuMetrics();
   SkinChildren();
 }
 
@@ -149,7 +157,7 @@ void TqelSkinWindowVCL::MoveControls(int dy) {
   for (int i = 0; i < form_->ControlCount(); ++i) {
     TControl* c = form_->Controls(i);
     const TAnchors a = c->Anchors();
-    if (c->Align() != alNone) continue;
+    if (c->Align() != alNone || (menus_ && menus_->OwnsControl(c))) continue;
     if ((a & akBottom) && (a & akTop)) c->SetBounds(c->Left(), c->Top() + dy, c->Width(), c->Height() - dy);
     else if (!(a & akBottom)) c->SetTop(c->Top() + dy);
   }
@@ -165,6 +173,7 @@ void TqelSkinWindowVCL::ApplySkin() {
     colorSaved_ = true;
   }
   if (values.FormColor != -1) form_->SetColor(values.FormColor);
+  if (menus_) menus_->Apply();
 
   TSizeConstraints c = form_->Constraints();
   if (c.MinHeight == 0) {
@@ -187,10 +196,14 @@ void TqelSkinWindowVCL::ApplySkin() {
     ownSizeChange_ = false;
   }
   form_->SetConstraints(c);
+  // A child maximized before the skin came tells its main form now.
+  if (IsMdiChild()) ReportMdiChildState(::IsZoomed(h) != FALSE);
 }
 
 void TqelSkinWindowVCL::RemoveSkin() {
   HWND h = Handle();
+  if (menus_) menus_->Remove();
+  if (IsMdiChild()) ReportMdiChildState(false);
   if (hadSysMenu_) ::SetWindowLongPtrW(h, GWL_STYLE, ::GetWindowLongPtrW(h, GWL_STYLE) | WS_SYSMENU);
   if (colorSaved_) form_->SetColor(colorBefore_);
   colorSaved_ = false;
@@ -215,6 +228,7 @@ void TqelSkinWindowVCL::RemoveSkin() {
 // ---- After the form's procedure ---------------------------------------------------------------
 
 void TqelSkinWindowVCL::AfterPrevious(TMessage& m) {
+  if (AfterMenuMessage(m)) return;
   switch (m.Msg) {
     case WM_SHOWWINDOW:
     case CM_VISIBLECHANGED: AfterShow(m); break;
@@ -228,6 +242,7 @@ void TqelSkinWindowVCL::AfterPrevious(TMessage& m) {
 
 void TqelSkinWindowVCL::AfterShow(TMessage& m) {
   const bool shown = m.Msg == WM_SHOWWINDOW ? m.WParam != 0 : form_->Visible();
+  if (m.Msg == WM_SHOWWINDOW && IsMdiChild()) mdiChildHidden_ = !shown;
   if (!shown || skinnedAllOnShow_ || Application.MainForm() != form_ || !Engine().SkinAllForms()) return;
   skinnedAllOnShow_ = true;
   Engine().RunSkinAllForms();
@@ -235,6 +250,7 @@ void TqelSkinWindowVCL::AfterShow(TMessage& m) {
 
 void TqelSkinWindowVCL::AfterSize(TMessage& m) {
   if (!IsMdiChild()) FitZoomedToWorkArea();
+  else ReportMdiChildState(m.WParam == SIZE_MAXIMIZED);
   if (Initialized() && !ownSizeChange_ && m.WParam == SIZE_RESTORED) ClientSizeChanged();
 }
 

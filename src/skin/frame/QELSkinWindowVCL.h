@@ -17,6 +17,7 @@
 class TControl;
 class TCustomForm;
 class THookLink;
+class TqelSkinFormMenus;
 
 class TqelSkinWindowVCL : public TqelSkinWindow {
   FW_CLASS(TqelSkinWindowVCL, TqelSkinWindow)
@@ -29,6 +30,8 @@ class TqelSkinWindowVCL : public TqelSkinWindow {
 
   HWND Handle() const override;
   TCustomForm& Form() const noexcept { return *form_; }
+  // The menu bar, shortcuts and MDI support of the form (while attached).
+  TqelSkinFormMenus* Menus() const noexcept { return menus_.get(); }
 
  protected:
   std::wstring GetWideCaption() const override;
@@ -76,9 +79,23 @@ class TqelSkinWindowVCL : public TqelSkinWindow {
   bool MaySkinControl(TControl& control);
   void WrapControl(TControl& control);
   void SkinOwnedPopupMenus(TComponent& owner);
+  // The menu bar and MDI messages (QELSkinWindowVCLMenus.cpp); true when
+  // the message was one of them.
+  bool AfterMenuMessage(TMessage& m);
+  void AfterMdiActivate(TMessage& m);
+  void AfterMdiChildPosChanged(TMessage& m);
+  // Tells the main form when this child becomes maximized and when it
+  // stops being so (its MDI buttons follow).
+  void ReportMdiChildState(bool maximized);
+  // The MDI main form's window of an MDI child.
+  HWND MdiMainWindow() const noexcept;
+  void MeasureMenuMetrics();
 
   TCustomForm* form_ = nullptr;
   std::unique_ptr<THookLink> link_;
+  TOwned<TqelSkinFormMenus> menus_;
+  bool mdiChildHidden_ = false;
+  bool mdiMaximizeSent_ = false;
   TColor colorBefore_ = clBtnFace;
   bool colorSaved_ = false;
   bool hadSysMenu_ = false;

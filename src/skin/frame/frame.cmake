@@ -8,4 +8,5 @@ target_sources(skin_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinWindowProc.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinWindowVCL.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinWindowVCLChildren.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QELSkinWindowVCLMenus.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QELSkinWindowWnd.cpp)
