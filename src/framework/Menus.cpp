@@ -532,25 +532,28 @@ void TMainMenu::Unmerge(TMainMenu* menu) {
   if (menu && menu == merged_) Merge(nullptr);
 }
 
-std::vector<TMenuItem*> TMainMenu::ShownItems() {
+std::vector<TMenuItem*> MergedTopLevelItems(TMenuItem& own, TMenuItem* merged) {
   std::vector<TMenuItem*> shown;
-  TMenuItem& own = Items();
-  auto replaced = [this](const TMenuItem* item) {
-    for (int i = 0; i < merged_->Items().Count(); ++i)
-      if (merged_->Items().Items(i)->GroupIndex() == item->GroupIndex()) return true;
+  auto replaced = [merged](const TMenuItem* item) {
+    for (int i = 0; i < merged->Count(); ++i)
+      if (merged->Items(i)->GroupIndex() == item->GroupIndex()) return true;
     return false;
   };
   for (int i = 0; i < own.Count(); ++i)
-    if (!merged_ || !replaced(own.Items(i))) shown.push_back(own.Items(i));
-  if (!merged_) return shown;
+    if (!merged || !replaced(own.Items(i))) shown.push_back(own.Items(i));
+  if (!merged) return shown;
   // Each merged item goes before the first item of a higher group.
-  for (int i = 0; i < merged_->Items().Count(); ++i) {
-    TMenuItem* item = merged_->Items().Items(i);
+  for (int i = 0; i < merged->Count(); ++i) {
+    TMenuItem* item = merged->Items(i);
     const auto at = std::find_if(shown.begin(), shown.end(),
                                  [item](const TMenuItem* s) { return s->GroupIndex() > item->GroupIndex(); });
     shown.insert(at, item);
   }
   return shown;
+}
+
+std::vector<TMenuItem*> TMainMenu::ShownItems() {
+  return MergedTopLevelItems(Items(), merged_ ? &merged_->Items() : nullptr);
 }
 
 void TMainMenu::HandleRebuilt(HMENU menu) {

@@ -229,6 +229,11 @@ class TMenu : public TComponent {
   bool dirty_ = true;
 };
 
+// The top-level items of Own with those of Merged (may be null) merged in:
+// a merged item replaces Own's items of its GroupIndex and goes before
+// the first item of a higher group.
+std::vector<TMenuItem*> MergedTopLevelItems(TMenuItem& own, TMenuItem* merged);
+
 // A window's menu bar. AttachTo shows it on a windowed control (a form)
 // and hooks the control's WindowProc to route the menu's messages.
 class TMainMenu : public TMenu {

@@ -3,11 +3,9 @@
 #include "framework/Menus.h"
 
 std::vector<TMenuItem*> MergedMenuItems(TMainMenu* formMenu, TMainMenu* childMenu) {
+  TMenuItem* merged = childMenu ? &childMenu->Items() : nullptr;
+  if (formMenu) return MergedTopLevelItems(formMenu->Items(), merged);
   std::vector<TMenuItem*> items;
-  for (TMainMenu* menu : {formMenu, childMenu}) {
-    if (!menu) continue;
-    TMenuItem& root = menu->Items();
-    for (int i = 0; i < root.Count(); ++i) items.push_back(root.Items(i));
-  }
+  for (int i = 0; merged && i < merged->Count(); ++i) items.push_back(merged->Items(i));
   return items;
 }

@@ -7,5 +7,6 @@
 class TMainMenu;
 class TMenuItem;
 
-// The form's items, then the child's (either menu may be null).
+// The form's items with the child's merged in by GroupIndex, as the
+// framework merges them (either menu may be null).
 std::vector<TMenuItem*> MergedMenuItems(TMainMenu* formMenu, TMainMenu* childMenu);

@@ -49,7 +49,11 @@ class MdiTest : public MenuBarTest {
     c->SetBorderIcons(icons);
     c->SetCaption(caption);
     c->SetBounds(10, 10, 200, 150);
-    if (withMenu) c->AddMenu(L"Child ");
+    if (withMenu) {
+      // A group of its own: merged after the main form's items.
+      c->AddMenu(L"Child ");
+      for (TMenuItem* item : {c->File, c->Edit, c->Help}) item->SetGroupIndex(5);
+    }
     c->Show();
     Pump();
     engine().SkinWindow(c->Handle(), false);

@@ -316,14 +316,19 @@ TEST_F(MenuBarTest, MenusOpenUnderTheirButtonsAndTheMouseMovesAlong) {
   EXPECT_EQ(f->Picked, L"Help ");
 }
 
-TEST(MenuMerge, ChildItemsFollowTheFormsOwn) {
+TEST(MenuMerge, ChildItemsMergeByGroupIndex) {
   TOwned<TMainMenu> form = MakeComponent<TMainMenu>();
   TOwned<TMainMenu> child = MakeComponent<TMainMenu>();
   TMenuItem* file = form->Items().AddItem(L"File");
   TMenuItem* window = form->Items().AddItem(L"Window");
+  window->SetGroupIndex(9);
   TMenuItem* edit = child->Items().AddItem(L"Edit");
-  EXPECT_EQ(MergedMenuItems(form.get(), child.get()), (std::vector<TMenuItem*>{file, window, edit}));
+  edit->SetGroupIndex(1);
+  EXPECT_EQ(MergedMenuItems(form.get(), child.get()), (std::vector<TMenuItem*>{file, edit, window}));
   EXPECT_EQ(MergedMenuItems(form.get(), nullptr), (std::vector<TMenuItem*>{file, window}));
   EXPECT_EQ(MergedMenuItems(nullptr, child.get()), (std::vector<TMenuItem*>{edit}));
   EXPECT_TRUE(MergedMenuItems(nullptr, nullptr).empty());
+  // A child's item of a group the form has replaces the form's.
+  edit->SetGroupIndex(0);
+  EXPECT_EQ(MergedMenuItems(form.get(), child.get()), (std::vector<TMenuItem*>{edit, window}));
 }
