@@ -157,6 +157,7 @@ TEST_F(WinControlTest, MouseEnterAndLeaveFollowTheControlUnderTheMouse) {
   // Wherever the real cursor is (other tests move it), nothing is under
   // the mouse when the moves below begin.
   ::SendMessageW(panel, WM_MOUSELEAVE, 0, 0);
+  ::SendMessageW(form->Handle(), WM_MOUSELEAVE, 0, 0);
   ASSERT_EQ(TControl::MouseControl(), nullptr);
   TRecordingHook panelHook(*form->Panel1);
   TRecordingHook linkHook(*form->Link);
