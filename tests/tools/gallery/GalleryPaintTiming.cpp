@@ -65,7 +65,6 @@ void PrintParts(TqelSkinEngine& engine, TFrm_Gallery& form) {
   };
   TqelSkinWindow* frame = engine.FindSkinWindow(form.Handle());
   if (!frame) return;
-  const std::vector<HWND> shown = ShownSkinnedWindows(*frame);
   std::printf("%-24s %10s %10s %10s\n", "window", "skin part", "skinned", "unskinned");
   auto row = [&](const char* name, HWND h, const std::function<void()>& skinPart) {
     const double part = millis(skinPart);
@@ -78,7 +77,12 @@ void PrintParts(TqelSkinEngine& engine, TFrm_Gallery& form) {
     std::printf("%-24s %10.3f %10.3f %10.3f\n", name, part, whole, plain);
   };
   row("(frame)", form.Handle(), [&] { ::SendMessageW(form.Handle(), WM_NCPAINT, 1, 0); });
-  for (HWND h : shown) {
+  // Read again for every row: switching the skin off and on may give a
+  // control a new window.
+  for (size_t k = 0;; ++k) {
+    const std::vector<HWND> shown = ShownSkinnedWindows(*frame);
+    if (k >= shown.size()) break;
+    HWND h = shown[k];
     wchar_t cls[64] = {};
     ::GetClassNameW(h, cls, 64);
     std::string name(cls, cls + std::wcslen(cls));
