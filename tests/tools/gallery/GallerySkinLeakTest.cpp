@@ -85,6 +85,7 @@ TEST_F(GallerySkinLeakTest, TenThousandRepaintsAndFiftySkinSwitchesOfTheBusiestP
   Pump();
   TqelSkinWindow* frame = engine.FindSkinWindow(form->Handle());
   ASSERT_NE(frame, nullptr);
+  ASSERT_EQ(::GetMenu(form->Handle()), nullptr) << "skinned, the menu is in the frame's bar";
   // Every windowed control of the shown page is wrapped, so a repaint of
   // the window runs each of their painters; the skin's own helpers in
   // them (a picker's drop-down button and up-down) are not.
@@ -150,6 +151,9 @@ TEST_F(GallerySkinLeakTest, TenThousandRepaintsAndFiftySkinSwitchesOfTheBusiestP
               blocks.front(), blocks.back(), sorted.front(), sorted[sorted.size() / 2], sorted.back());
 
   EXPECT_EQ(engine.FindSkinWindow(window), frame) << "the same frame throughout";
+  // Still skinned: the frame holds the main menu in its bar, off the window.
+  EXPECT_TRUE(engine.SkinIsActive());
+  EXPECT_EQ(::GetMenu(window), nullptr);
   EXPECT_EQ(CountsOf(*form, engine), before);
   EXPECT_EQ(Screen.FormCount(), forms);
 }
