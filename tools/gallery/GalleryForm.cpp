@@ -4,6 +4,7 @@
 #include "GalleryImages.h"
 #include "GalleryPage.h"
 #include "MdiWindow.h"
+#include "engine/QELSkinEngine.h"
 #include "framework/ImageList.h"
 #include "framework/Menus.h"
 #include "framework/Timer.h"
@@ -23,7 +24,7 @@ TMenuItem* AddItem(TMenuItem* parent, const wchar_t* caption, TShortCut shortCut
 
 }  // namespace
 
-TFrm_Gallery::TFrm_Gallery(TComponent* owner) : TForm(owner) {
+TFrm_Gallery::TFrm_Gallery(TComponent* owner, std::span<const std::uint8_t> skin) : TForm(owner) {
   SetCaption(L"Framework gallery");
   SetPosition(poDesigned);
   SetBounds(16, 16, 820, 600);
@@ -56,6 +57,21 @@ TFrm_Gallery::TFrm_Gallery(TComponent* owner) : TForm(owner) {
   StatesTimer1->SetInterval(1);
   StatesTimer1->OnTimer = EventOf(this, &TFrm_Gallery::StatesTimer1Timer);
   OnShow = EventOf(this, &TFrm_Gallery::FormShow);
+  if (!skin.empty()) CreateSkinEngine(skin);
+}
+
+// One engine for the program: it skins this form once loaded, the forms
+// made later (the MDI window, message dialogs) as they are created, and
+// the platform's dialog boxes.
+void TFrm_Gallery::CreateSkinEngine(std::span<const std::uint8_t> skin) {
+  qelSkinEngine1 = Create<TqelSkinEngine>();
+  qelSkinEngine1->SetName("qelSkinEngine1");
+  qelSkinEngine1->SetActive(true);
+  qelSkinEngine1->SetDrawScrollBar(true);
+  qelSkinEngine1->SetBuiltIn(true);
+  qelSkinEngine1->SetSkinDialogs(true);
+  qelSkinEngine1->SetSkinAllForms(true);
+  qelSkinEngine1->ReadSkinData(skin);
 }
 
 void TFrm_Gallery::BuildMenu() {
