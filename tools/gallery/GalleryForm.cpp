@@ -217,12 +217,22 @@ TFrm_GalleryMDI& TFrm_Gallery::OpenMDI() {
   if (!mdi_) {
     mdi_ = Create<TFrm_GalleryMDI>();
     FreeNotification(mdi_);
+    // Forms made after the main form has shown are skinned when told: the
+    // MDI window now, each document as it comes.
+    if (qelSkinEngine1) {
+      SkinOtherForms();
+      mdi_->OnChildCreated = [this](TObject&) { SkinOtherForms(); };
+    }
     mdi_->Show();
     for (int i = 0; i < 3; ++i) mdi_->NewChild();
     mdi_->Cascade();
   }
   mdi_->Show();
   return *mdi_;
+}
+
+void TFrm_Gallery::SkinOtherForms() {
+  if (qelSkinEngine1->SkinAllForms()) qelSkinEngine1->RunSkinAllForms();
 }
 
 void TFrm_Gallery::Notification(TComponent* component, TOperation operation) {

@@ -58,6 +58,8 @@ class TFrm_Gallery : public TForm {
   void BuildToolBar();
   void BuildPages();
   void CreateSkinEngine(std::span<const std::uint8_t> skin);
+  // The engine's SkinAllForms pass, for forms made after the first show.
+  void SkinOtherForms();
   void PageControl1Change(TObject& sender);
   void FormShow(TObject& sender);
   void StatesTimer1Timer(TObject& sender);
