@@ -181,6 +181,8 @@ TEST(GalleryCommandLine, OptionsAndTheirErrors) {
     std::string page, dialog, error;
     bool mdi, help;
     std::wstring capture;
+    std::wstring skin = L"";
+    bool noSkin = false, mdiMax = false;
   };
   const Case cases[] = {
       {{}, "", "", "", false, false, L""},
@@ -191,6 +193,11 @@ TEST(GalleryCommandLine, OptionsAndTheirErrors) {
       {{L"--dialog", L"fancy"}, "", "fancy", "--dialog takes raw, message or msgdlg", false, false, L""},
       {{L"--capture"}, "", "", "--capture needs a value", false, false, L""},
       {{L"--frobnicate"}, "", "", "unknown argument \"--frobnicate\"", false, false, L""},
+      {{L"--mdi-max", L"--skin", L"C:\\s k.qsk"}, "", "", "", true, false, L"", L"C:\\s k.qsk", false, true},
+      {{L"--no-skin", L"--mdi"}, "", "", "", true, false, L"", L"", true, false},
+      {{L"--skin"}, "", "", "--skin needs a value", false, false, L""},
+      {{L"--skin", L"a.qsk", L"--no-skin"}, "", "", "--skin and --no-skin exclude each other", false, false, L"",
+       L"a.qsk", true},
   };
   for (const Case& c : cases) {
     const TGalleryOptions o = ParseGalleryCommandLine(c.args);
@@ -201,9 +208,14 @@ TEST(GalleryCommandLine, OptionsAndTheirErrors) {
     EXPECT_EQ(o.MDI, c.mdi);
     EXPECT_EQ(o.Help, c.help);
     EXPECT_EQ(o.Capture, c.capture);
+    EXPECT_EQ(o.SkinFile, c.skin);
+    EXPECT_EQ(o.NoSkin, c.noSkin);
+    EXPECT_EQ(o.MDIMaximized, c.mdiMax);
   }
-  // --help names every page.
+  // --help names every page and the skin options.
   const std::string usage = GalleryUsage();
+  for (const char* option : {"--skin FILE.qsk", "--no-skin", "--mdi-max"})
+    EXPECT_NE(usage.find(option), std::string::npos) << option;
   for (const TGalleryPageInfo& page : GalleryPages())
     EXPECT_NE(usage.find(" " + std::string(page.Name)), std::string::npos) << page.Name;
   // Capture files: the first as given, then numbered before the extension.
