@@ -278,3 +278,30 @@ TEST_F(MdiTest, WindowMenuListsTheShownChildrenAndTheActiveChildsMenuJoinsTheBar
   EXPECT_EQ(BarCaptions(), own);
   EXPECT_EQ(entries(), L"");
 }
+
+TEST_F(MdiTest, ActiveChildSkinnedAfterItOpenedWhileSkinningAllFormsJoinsTheBar) {
+  // A program that opens its documents after its main form has shown skins
+  // them in a SkinAllForms pass: the active one was activated before it had
+  // a frame, so no activation tells the bar about its menu.
+  engine().SetSkinAllForms(true);
+  for (const wchar_t* prefix : {L"One ", L"Two "}) {
+    children.push_back(MakeComponent<TMenuForm>());
+    TMenuForm* c = children.back().get();
+    c->SetFormStyle(fsMDIChild);
+    c->SetBounds(10, 10, 200, 150);
+    c->AddMenu(prefix);
+    for (TMenuItem* item : {c->File, c->Edit, c->Help}) item->SetGroupIndex(5);
+    c->Show();
+    Pump();
+  }
+  ASSERT_EQ(main->ActiveMDIChild(), children.back().get());
+  engine().RunSkinAllForms();
+  Pump();
+  ASSERT_NE(VclFrame(children.front().get()), nullptr);
+  ASSERT_NE(VclFrame(children.back().get()), nullptr);
+  EXPECT_EQ(BarCaptions(), L"&File|&Edit|&Help|&Window|Two &File|Two &Edit|Two &Help|");
+  // Activating the other document still swaps the menus.
+  ::SendMessageW(main->ClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(children.front()->Handle()), 0);
+  Pump();
+  EXPECT_EQ(BarCaptions(), L"&File|&Edit|&Help|&Window|One &File|One &Edit|One &Help|");
+}
