@@ -291,6 +291,10 @@ TEST_F(MdiTest, ActiveChildSkinnedAfterItOpenedWhileSkinningAllFormsJoinsTheBar)
     c->SetBounds(10, 10, 200, 150);
     c->AddMenu(prefix);
     for (TMenuItem* item : {c->File, c->Edit, c->Help}) item->SetGroupIndex(5);
+    // As a document's menu is given: its Menu, which never shows on the
+    // child's own window.
+    c->Menu->AttachTo(nullptr);
+    c->SetMenu(c->Menu);
     c->Show();
     Pump();
   }
