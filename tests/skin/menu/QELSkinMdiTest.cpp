@@ -309,3 +309,26 @@ TEST_F(MdiTest, ActiveChildSkinnedAfterItOpenedWhileSkinningAllFormsJoinsTheBar)
   Pump();
   EXPECT_EQ(BarCaptions(), L"&File|&Edit|&Help|&Window|One &File|One &Edit|One &Help|");
 }
+
+TEST_F(MdiTest, MaximizedChildsClientFillsTheMdiClientFromItsTopEdge) {
+  // The platform hangs a maximized child's caption above the MDI client;
+  // the skinned child shows no caption there, and its client begins right
+  // at the MDI client's top, none of it hidden above.
+  TMenuForm* c = Child(L"Zoomed");
+  c->SetWindowState(wsMaximized);
+  Pump();
+  ASSERT_TRUE(::IsZoomed(c->Handle()));
+  HWND client = main->ClientHandle();
+  RECT room{}, inner{};
+  ::GetClientRect(client, &room);
+  ::GetClientRect(c->Handle(), &inner);
+  ::MapWindowPoints(c->Handle(), client, reinterpret_cast<POINT*>(&inner), 2);
+  EXPECT_EQ(inner.top, 0);
+  // At most the skin's borders, where they are wider than the platform's,
+  // show at the other edges.
+  const TqelSkinValues& v = engine().Values();
+  EXPECT_LE(inner.left, v.LeftBorderWidth);
+  EXPECT_GE(inner.right, room.right - v.RightBorderWidth);
+  EXPECT_GE(inner.bottom, room.bottom - v.BottomBorderHeight);
+  EXPECT_GT(inner.bottom, room.bottom / 2);
+}
