@@ -672,3 +672,53 @@ TEST_F(SkinnerTest, ComboBoxesAreFramedByTheSkinTheExtendedOneOnItsInnerCombo) {
 }
 
 }  // namespace
+
+namespace {
+
+// The pixels of a window's four edges (ring 0: the outermost) that are not
+// colour.
+int RingMisses(HWND window, int ring, std::uint32_t colour, int bottom = -1) {
+  RECT r{};
+  ::GetWindowRect(window, &r);
+  TBitmap whole(r.right - r.left, r.bottom - r.top);
+  HDC dc = ::GetWindowDC(window);
+  ::BitBlt(whole.Canvas().Handle(), 0, 0, whole.Width(), whole.Height(), dc, 0, 0, SRCCOPY);
+  ::ReleaseDC(window, dc);
+  const int right = whole.Width() - 1 - ring, last = (bottom < 0 ? whole.Height() : bottom) - 1 - ring;
+  int misses = 0;
+  for (int x = ring; x <= right; ++x) misses += (Px(whole, x, ring) != colour) + (Px(whole, x, last) != colour);
+  for (int y = ring; y <= last; ++y) misses += (Px(whole, ring, y) != colour) + (Px(whole, right, y) != colour);
+  return misses;
+}
+
+TEST_F(SkinnerTest, SimpleComboBoxFramesItsEditPartAndItsListEvenWhenTheListRepaintsAlone) {
+  TComboBox* combo = nullptr;
+  MakeForm([&](TSkinnerForm& f) {
+    combo = Add<TComboBox>(f, 10, 10, 140, 120);
+    combo->SetStyle(csSimple);
+    combo->SetHeight(120);
+    combo->Items().SetText("one\r\ntwo\r\nthree");
+    combo->SetColor(0x00E0F0FF);
+  });
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(::GetComboBoxInfo(combo->Handle(), &info));
+  ASSERT_NE(info.hwndList, nullptr);
+  const std::uint32_t border = ColorToPixel(skin().Color(SKIN2_CONTROLBORDERCOLOR)), own = ColorToPixel(combo->Color());
+  RECT whole{}, list{};
+  ::GetWindowRect(combo->Handle(), &whole);
+  ::GetWindowRect(info.hwndList, &list);
+  const int editBottom = list.top - whole.top;
+  ASSERT_GT(editBottom, 4);
+  for (HWND repainted : {combo->Handle(), info.hwndList}) {
+    ::RedrawWindow(repainted, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    Pump();
+    SCOPED_TRACE(repainted == combo->Handle() ? "combo repainted" : "list repainted");
+    EXPECT_EQ(RingMisses(combo->Handle(), 0, border, editBottom), 0);
+    EXPECT_EQ(RingMisses(combo->Handle(), 1, own, editBottom), 0);
+    EXPECT_EQ(RingMisses(info.hwndList, 0, border), 0);
+    EXPECT_EQ(RingMisses(info.hwndList, 1, own), 0);
+  }
+}
+
+}  // namespace
