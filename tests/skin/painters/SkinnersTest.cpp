@@ -722,3 +722,51 @@ TEST_F(SkinnerTest, SimpleComboBoxFramesItsEditPartAndItsListEvenWhenTheListRepa
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SkinnerTest, DateTimePickersCheckBoxIsTheSkinsAndFollowsTheCheck) {
+  TDateTimePicker* picker = nullptr;
+  MakeForm([&](TSkinnerForm& f) {
+    picker = Add<TDateTimePicker>(f, 10, 10, 160, 24);
+    picker->SetShowCheckbox(true);
+    picker->SetChecked(false);
+  });
+  auto* wrapper = dynamic_cast<TqelSkinDateTimePicker*>(WrapperOf(picker));
+  ASSERT_NE(wrapper, nullptr);
+  // The platform's check box child, wrapped.
+  HWND box = ::FindWindowExW(picker->Handle(), nullptr, L"Button", nullptr);
+  ASSERT_NE(box, nullptr);
+  ASSERT_NE(wrapper->CheckBoxSkin(), nullptr);
+  EXPECT_EQ(wrapper->CheckBoxSkin()->GetHandle(), box);
+  RECT client{};
+  ::GetClientRect(box, &client);
+  const SIZE size{client.right, client.bottom};
+  for (bool checked : {false, true}) {
+    SCOPED_TRACE(checked ? "checked" : "unchecked");
+    picker->SetChecked(checked);
+    ::RedrawWindow(picker->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump();
+    TCheckBoxLook look;
+    look.State = checked ? cbChecked : cbUnchecked;
+    look.Color = picker->Color();
+    TBitmap expected(size.cx, size.cy);
+    expected.Fill(clFuchsia);
+    PaintCheckBox(expected.Canvas(), size, look, skin());
+    TBitmap shown(size.cx, size.cy);
+    HDC dc = ::GetDC(box);
+    ::BitBlt(shown.Canvas().Handle(), 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
+    ::ReleaseDC(box, dc);
+    int painted = 0, wrong = 0;
+    for (int y = 0; y < size.cy; ++y)
+      for (int x = 0; x < size.cx; ++x) {
+        if (Px(expected, x, y) == ColorToPixel(clFuchsia)) continue;
+        ++painted;
+        wrong += Px(shown, x, y) != Px(expected, x, y);
+      }
+    EXPECT_GT(painted, 100);
+    EXPECT_EQ(wrong, 0);
+  }
+}
+
+}  // namespace
