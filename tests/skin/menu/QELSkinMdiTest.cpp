@@ -331,4 +331,10 @@ TEST_F(MdiTest, MaximizedChildsClientFillsTheMdiClientFromItsTopEdge) {
   EXPECT_GE(inner.right, room.right - v.RightBorderWidth);
   EXPECT_GE(inner.bottom, room.bottom - v.BottomBorderHeight);
   EXPECT_GT(inner.bottom, room.bottom / 2);
+  // The main form's skinned title names the maximized child as the
+  // platform's does, and drops it once the child is restored.
+  EXPECT_NE(VclFrame(main)->ShownCaption().find(L"Zoomed"), std::wstring::npos) << VclFrame(main)->ShownCaption();
+  c->SetWindowState(wsNormal);
+  Pump();
+  EXPECT_EQ(VclFrame(main)->ShownCaption(), main->Caption());
 }
