@@ -4,6 +4,7 @@
 #include "QELSkinUtilsPlatform.h"
 #include "engine/QELSkinEngine.h"
 #include "framework/Control.h"
+#include "framework/WinControl.h"
 #include "graphics/GdiObjects.h"
 #include "painters/PainterSurface.h"
 
@@ -62,15 +63,24 @@ void FrameSunkenPart(HDC dc, const RECT& r, TColor Color, const TPainterSkin& Sk
 }
 
 // A simple combo box: the edit part is what lies above the list.
-bool PaintSimpleComboBox(HWND Combo, const COMBOBOXINFO& info, TColor Color, const TPainterSkin& Skin) {
+bool PaintSimpleComboBox(HWND Combo, const COMBOBOXINFO& info, TColor Color, const TPainterSkin& Skin,
+                         TColor Backdrop) {
   RECT outer{}, list{};
   ::GetWindowRect(Combo, &outer);
   if (!info.hwndList || !::GetWindowRect(info.hwndList, &list)) return false;
+  const int width = outer.right - outer.left, height = outer.bottom - outer.top;
   const int editBottom = std::min(list.top, outer.bottom) - outer.top;
-  if (editBottom > 2) {
+  const int listBottom = std::min(list.bottom, outer.bottom) - outer.top;
+  if (editBottom > 2 || (Backdrop != clNone && listBottom < height)) {
     UniqueWindowDC dc = UniqueWindowDC::WholeWindow(Combo);
     if (!dc) return false;
-    FrameSunkenPart(dc.get(), RECT{0, 0, outer.right - outer.left, editBottom}, Color, Skin);
+    if (editBottom > 2) FrameSunkenPart(dc.get(), RECT{0, 0, width, editBottom}, Color, Skin);
+    // The list keeps whole lines: the rest of the window below it is the
+    // parent's, not a white strip of the platform's.
+    if (Backdrop != clNone && listBottom < height) {
+      TCanvas canvas(dc.get());
+      FillRectColor(canvas, RECT{0, listBottom, width, height}, Backdrop);
+    }
   }
   PaintSimpleComboList(info.hwndList, Color, Skin);
   return true;
@@ -86,12 +96,12 @@ void PaintSimpleComboList(HWND List, TColor Color, const TPainterSkin& Skin) {
   FrameSunkenPart(dc.get(), RECT{0, 0, r.right - r.left, r.bottom - r.top}, Color, Skin);
 }
 
-bool PaintComboBoxWindow(HWND Combo, TColor Color, const TPainterSkin& Skin) {
+bool PaintComboBoxWindow(HWND Combo, TColor Color, const TPainterSkin& Skin, TColor Backdrop) {
   if (!Combo) return false;
   COMBOBOXINFO info{};
   info.cbSize = sizeof info;
   if (!TqelUser32::GetComboBoxInfo(Combo, &info)) return false;
-  if ((::GetWindowLongPtrW(Combo, GWL_STYLE) & 3) == CBS_SIMPLE) return PaintSimpleComboBox(Combo, info, Color, Skin);
+  if ((::GetWindowLongPtrW(Combo, GWL_STYLE) & 3) == CBS_SIMPLE) return PaintSimpleComboBox(Combo, info, Color, Skin, Backdrop);
   RECT outer{};
   ::GetWindowRect(Combo, &outer);
   TComboBoxLook look;
@@ -128,7 +138,9 @@ void TqelSkinComboBox::Paint() {
   painting_ = true;
   const HWND combo = ComboWindow();
   FollowSimpleList(combo);
-  PaintComboBoxWindow(combo, ControlColor(), TPainterSkin::Of(Engine()));
+  const TControl* c = Control();
+  const TColor backdrop = c && c->Parent() ? c->Parent()->Color() : clNone;
+  PaintComboBoxWindow(combo, ControlColor(), TPainterSkin::Of(Engine()), backdrop);
   painting_ = false;
 }
 

@@ -29,9 +29,10 @@ void PaintComboBoxFrame(TCanvas& Canvas, const TComboBoxLook& Look, const TPaint
 
 // Paints the frame and button of a combo-box window from what the platform
 // says of it; while it is dropped down its list is framed in the border
-// colour too. A simple one: its edit part and its list framed. False when
-// the platform gives no description of the window.
-bool PaintComboBoxWindow(HWND Combo, TColor Color, const TPainterSkin& Skin);
+// colour too. A simple one: its edit part and its list framed, and what
+// lies below the list filled with Backdrop (its parent's colour; clNone
+// leaves it). False when the platform gives no description of the window.
+bool PaintComboBoxWindow(HWND Combo, TColor Color, const TPainterSkin& Skin, TColor Backdrop = clNone);
 // The list of a simple combo box: its whole window framed in the border
 // colour, inside that in Color, over the platform's sunken edge.
 void PaintSimpleComboList(HWND List, TColor Color, const TPainterSkin& Skin);

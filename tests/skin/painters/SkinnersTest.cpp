@@ -719,6 +719,14 @@ TEST_F(SkinnerTest, SimpleComboBoxFramesItsEditPartAndItsListEvenWhenTheListRepa
     EXPECT_EQ(RingMisses(info.hwndList, 0, border), 0);
     EXPECT_EQ(RingMisses(info.hwndList, 1, own), 0);
   }
+  // Below the list (it keeps whole lines) the parent's colour, not the
+  // platform's window colour.
+  const int listBottom = list.bottom - whole.top, height = whole.bottom - whole.top;
+  ASSERT_LT(listBottom, height) << "no room below the list";
+  HDC dc = ::GetWindowDC(combo->Handle());
+  const COLORREF below = ::GetPixel(dc, 20, listBottom + (height - listBottom) / 2);
+  ::ReleaseDC(combo->Handle(), dc);
+  EXPECT_EQ(below, ColorToRGB(combo->Parent()->Color()));
 }
 
 }  // namespace
