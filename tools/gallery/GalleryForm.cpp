@@ -4,6 +4,7 @@
 #include "GalleryImages.h"
 #include "GalleryPage.h"
 #include "MdiWindow.h"
+#include "engine/QELSkinEngine.h"
 #include "framework/ImageList.h"
 #include "framework/Menus.h"
 #include "framework/Timer.h"
@@ -23,7 +24,7 @@ TMenuItem* AddItem(TMenuItem* parent, const wchar_t* caption, TShortCut shortCut
 
 }  // namespace
 
-TFrm_Gallery::TFrm_Gallery(TComponent* owner) : TForm(owner) {
+TFrm_Gallery::TFrm_Gallery(TComponent* owner, std::span<const std::uint8_t> skin) : TForm(owner) {
   SetCaption(L"Framework gallery");
   SetPosition(poDesigned);
   SetBounds(16, 16, 820, 600);
@@ -56,6 +57,21 @@ TFrm_Gallery::TFrm_Gallery(TComponent* owner) : TForm(owner) {
   StatesTimer1->SetInterval(1);
   StatesTimer1->OnTimer = EventOf(this, &TFrm_Gallery::StatesTimer1Timer);
   OnShow = EventOf(this, &TFrm_Gallery::FormShow);
+  if (!skin.empty()) CreateSkinEngine(skin);
+}
+
+// One engine for the program: it skins this form once loaded, the forms
+// made later (the MDI window, message dialogs) as they are created, and
+// the platform's dialog boxes.
+void TFrm_Gallery::CreateSkinEngine(std::span<const std::uint8_t> skin) {
+  qelSkinEngine1 = Create<TqelSkinEngine>();
+  qelSkinEngine1->SetName("qelSkinEngine1");
+  qelSkinEngine1->SetActive(true);
+  qelSkinEngine1->SetDrawScrollBar(true);
+  qelSkinEngine1->SetBuiltIn(true);
+  qelSkinEngine1->SetSkinDialogs(true);
+  qelSkinEngine1->SetSkinAllForms(true);
+  qelSkinEngine1->ReadSkinData(skin);
 }
 
 void TFrm_Gallery::BuildMenu() {
@@ -201,12 +217,22 @@ TFrm_GalleryMDI& TFrm_Gallery::OpenMDI() {
   if (!mdi_) {
     mdi_ = Create<TFrm_GalleryMDI>();
     FreeNotification(mdi_);
+    // Forms made after the main form has shown are skinned when told: the
+    // MDI window now, each document as it comes.
+    if (qelSkinEngine1) {
+      SkinOtherForms();
+      mdi_->OnChildCreated = [this](TObject&) { SkinOtherForms(); };
+    }
     mdi_->Show();
     for (int i = 0; i < 3; ++i) mdi_->NewChild();
     mdi_->Cascade();
   }
   mdi_->Show();
   return *mdi_;
+}
+
+void TFrm_Gallery::SkinOtherForms() {
+  if (qelSkinEngine1->SkinAllForms()) qelSkinEngine1->RunSkinAllForms();
 }
 
 void TFrm_Gallery::Notification(TComponent* component, TOperation operation) {

@@ -1,7 +1,10 @@
 #pragma once
 // The gallery's main form: a menu bar (shortcuts, checked and radio items,
 // images, sub-menus, disabled items), a tool bar, a status bar and one page
-// of controls per family.
+// of controls per family. Given a skin package, it carries the skin engine
+// that skins it and every other window of the program.
+#include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -12,6 +15,7 @@ class TImageList;
 class TMainMenu;
 class TMenuItem;
 class TPageControl;
+class TqelSkinEngine;
 class TStatusBar;
 class TTabSheet;
 class TTimer;
@@ -20,7 +24,8 @@ class TToolBar;
 class TFrm_Gallery : public TForm {
   FW_CLASS(TFrm_Gallery, TForm)
  public:
-  explicit TFrm_Gallery(TComponent* owner);
+  // An empty skin: the platform's look. A broken package raises.
+  explicit TFrm_Gallery(TComponent* owner, std::span<const std::uint8_t> skin = {});
 
   // Shows the page of that name; false when there is none.
   bool ShowPage(std::string_view name);
@@ -37,6 +42,7 @@ class TFrm_Gallery : public TForm {
   TPageControl* PageControl1 = nullptr;
   // Shows the page states once the form is on the screen.
   TTimer* StatesTimer1 = nullptr;
+  TqelSkinEngine* qelSkinEngine1 = nullptr;
 
  protected:
   void Notification(TComponent* component, TOperation operation) override;
@@ -51,6 +57,9 @@ class TFrm_Gallery : public TForm {
   void BuildMenu();
   void BuildToolBar();
   void BuildPages();
+  void CreateSkinEngine(std::span<const std::uint8_t> skin);
+  // The engine's SkinAllForms pass, for forms made after the first show.
+  void SkinOtherForms();
   void PageControl1Change(TObject& sender);
   void FormShow(TObject& sender);
   void StatesTimer1Timer(TObject& sender);

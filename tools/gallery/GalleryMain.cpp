@@ -8,7 +8,9 @@
 #include "CommandLine.h"
 #include "GalleryForm.h"
 #include "GalleryRun.h"
+#include "GallerySkin.h"
 #include "framework/Application.h"
+#include "painters/StandardSkinners.h"
 
 namespace {
 
@@ -44,9 +46,22 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     Tell(GalleryUsage(), false);
     return 0;
   }
+  const TGallerySkin skin = LoadGallerySkin(options);
+  if (!skin.Error.empty()) {
+    Tell("Gallery: " + skin.Error + "\r\n", true);
+    return 2;
+  }
+  // The painters join the engine's registries before any form is skinned.
+  RegisterStandardSkinners();
   Application.Initialize();
   Application.SetTitle(L"Gallery");
-  auto* form = Application.CreateForm<TFrm_Gallery>();
+  TFrm_Gallery* form = nullptr;
+  try {
+    form = Application.CreateForm<TFrm_Gallery>(std::span<const std::uint8_t>(skin.Data));
+  } catch (const std::exception& e) {
+    Tell(std::string("Gallery: the skin cannot be worn: ") + e.what() + "\r\n", true);
+    return 2;
+  }
   if (!options.Page.empty()) form->ShowPage(options.Page);
   TGalleryRun run(options, *form);
   Application.Run();

@@ -3,6 +3,7 @@
 #include "Capture.h"
 #include "GalleryDialogs.h"
 #include "GalleryForm.h"
+#include "MdiWindow.h"
 #include "RawDialog.h"
 #include "framework/Application.h"
 #include "framework/Screen.h"
@@ -45,7 +46,11 @@ void TGalleryRun::OpenWindows() {
   // The gallery is the active window (its focused control shows as such)
   // until a window opened here takes over.
   ::SetForegroundWindow(form_.Handle());
-  if (options_.MDI) form_.OpenMDI();
+  if (options_.MDI) {
+    TFrm_GalleryMDI& mdi = form_.OpenMDI();
+    if (options_.MDIMaximized)
+      if (TCustomForm* child = mdi.ActiveMDIChild()) child->SetWindowState(wsMaximized);
+  }
   if (options_.Dialog == "raw") {
     rawDialog_ = std::make_unique<TModelessRawDialog>(form_.Handle());
   } else if (options_.Dialog == "msgdlg") {

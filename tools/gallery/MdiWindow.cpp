@@ -39,7 +39,11 @@ TFrm_GalleryMDI::TFrm_GalleryMDI(TComponent* owner) : TForm(owner) {
   SetWindowMenu(WindowMenu1);
 }
 
-TCustomForm* TFrm_GalleryMDI::NewChild() { return Create<TFrm_GalleryChild>(++created_); }
+TCustomForm* TFrm_GalleryMDI::NewChild() {
+  TCustomForm* child = Create<TFrm_GalleryChild>(++created_);
+  if (OnChildCreated) OnChildCreated(*child);
+  return child;
+}
 
 void TFrm_GalleryMDI::NewClick(TObject&) { NewChild(); }
 

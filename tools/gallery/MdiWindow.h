@@ -12,8 +12,11 @@ class TFrm_GalleryMDI : public TForm {
  public:
   explicit TFrm_GalleryMDI(TComponent* owner);
 
-  // A new child, numbered after the others.
+  // A new child, numbered after the others; OnChildCreated follows.
   TCustomForm* NewChild();
+
+  // After each new child: the program's skin engine, if any, skins it.
+  TNotifyEvent OnChildCreated;
 
   TMainMenu* MainMenu1 = nullptr;
   TMenuItem* WindowMenu1 = nullptr;

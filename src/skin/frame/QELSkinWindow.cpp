@@ -204,15 +204,20 @@ POINT TqelSkinWindow::CursorInWindow() const noexcept {
   return POINT{p.x - r.left, p.y - r.top};
 }
 
+std::wstring TqelSkinWindow::ShownCaption() const {
+  std::wstring caption = GetWideCaption();
+  if (caption.empty()) {
+    const int length = ::GetWindowTextLengthW(Handle());
+    caption.resize(static_cast<size_t>(std::max(length, 0)) + 1);
+    caption.resize(static_cast<size_t>(::GetWindowTextW(Handle(), caption.data(), length + 1)));
+  }
+  return caption;
+}
+
 TFramePaintState TqelSkinWindow::PaintState(const TFrameGeometry& geometry) const {
   TFramePaintState s;
   s.Active = windowActive_;
-  s.Caption = GetWideCaption();
-  if (s.Caption.empty()) {
-    const int length = ::GetWindowTextLengthW(Handle());
-    s.Caption.resize(static_cast<size_t>(std::max(length, 0)) + 1);
-    s.Caption.resize(static_cast<size_t>(::GetWindowTextW(Handle(), s.Caption.data(), length + 1)));
-  }
+  s.Caption = ShownCaption();
   if (HasIcon()) {
     s.Icon = IconHandle();
     if (!s.Icon)

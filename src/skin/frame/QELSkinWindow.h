@@ -122,6 +122,8 @@ class TqelSkinWindow : public TComponent {
   // a screen point (a right click on the caption).
   void ShowSystemMenu();
   void ShowSystemMenuAt(POINT screen);
+  // The caption the title shows: the variant's, else the window's text.
+  std::wstring ShownCaption() const;
 
  protected:
   TqelSkinWindow(TComponent* owner, bool createdByHook, TqelSkinEngine& engine);

@@ -2,6 +2,7 @@
 // window, before and after the window's previous procedure.
 #include <windowsx.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "engine/QELSkinEngine.h"
@@ -230,6 +231,10 @@ void TqelSkinWindow::AfterNCCalcSize(TMessage& m) {
   const RECT& p = proposed_;
   const RECT in = GeometryOfSize(p.right - p.left, p.bottom - p.top).Insets();
   RECT client{p.left + in.left, p.top + in.top, p.right - in.right, p.bottom - in.bottom};
+  // The platform hangs a zoomed MDI child's caption above the MDI client;
+  // the skinned child shows none, so its client starts at the MDI client's
+  // top edge (its parent's y = 0), not at the hidden window top.
+  if (IsMdiChild() && ::IsZoomed(Handle()) && !::IsIconic(Handle())) client.top = std::max(p.top, 0L);
   if (client.right < client.left) client.right = client.left;
   if (client.bottom < client.top) client.bottom = client.top;
   if (m.WParam) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "QELSkinUtilsForms.h"
+#include "QELSkinUtilsPlatform.h"
 #include "engine/QELSkinEngine.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
@@ -53,7 +54,12 @@ void TqelSkinWindowVCL::UpdateFrameVisibility() {
 
 // ---- What the form is like -------------------------------------------------------------
 
-std::wstring TqelSkinWindowVCL::GetWideCaption() const { return form_->Caption(); }
+std::wstring TqelSkinWindowVCL::GetWideCaption() const {
+  // An MDI form's title is the platform's: it names a maximized child
+  // ("Caption - [Child]") without the form's Caption knowing.
+  if (IsMdiForm() && form_->HandleAllocated()) return GetWindowTextWide(form_->Handle());
+  return form_->Caption();
+}
 
 bool TqelSkinWindowVCL::CanSetRegion() const { return !form_->Parent() && form_->BorderStyle() != bsNone; }
 

@@ -24,11 +24,13 @@ void TqelSkinWindowVCL::MeasureMenuMetrics() {
   }
   if (menus_ && platformLeftFrame_ >= 5) menus_->MenuBar().SetIndent(platformLeftFrame_ - 4);
   // A new child's menu joins its main form's bar (while all forms are
-  // being skinned, only the only child's: the active one tells later).
+  // being skinned, only the only child's: the active one tells when it is
+  // activated - unless it was active before it had a frame, then now).
   if (!IsMdiChild()) return;
   HWND main = MdiMainWindow();
   TCustomForm* mainForm = main ? FindFormByHandle(main) : nullptr;
-  if (mainForm && (!Engine().SkinAllForms() || mainForm->MDIChildCount() <= 1))
+  if (mainForm &&
+      (!Engine().SkinAllForms() || mainForm->MDIChildCount() <= 1 || mainForm->ActiveMDIChild() == form_))
     ::PostMessageW(main, QM_MDIMENUCHANGED, reinterpret_cast<WPARAM>(h), 0);
 }
 

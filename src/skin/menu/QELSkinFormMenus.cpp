@@ -17,8 +17,11 @@ namespace {
 constexpr int kMdiButtonSize = 18;
 constexpr LPARAM kAltBit = LPARAM{1} << 29;
 
-// The form's main menu: the one shown on its window.
+// The form's main menu: its Menu (an MDI child's is never on its own
+// window: the framework merges it into its MDI form's), else the one shown
+// on its window.
 TMainMenu* FindMainMenu(TCustomForm& form) {
+  if (TMainMenu* menu = form.Menu()) return menu;
   for (int i = 0; i < form.ComponentCount(); ++i)
     if (auto* menu = dynamic_cast<TMainMenu*>(form.Components(i)); menu && menu->Window() == &form) return menu;
   return nullptr;

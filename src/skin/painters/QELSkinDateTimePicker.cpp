@@ -6,6 +6,8 @@
 #include "frame/QELSkinWindowVCL.h"
 #include "framework/Form.h"
 #include "framework/comctrls/DateTimePicker.h"
+#include "painters/PainterSkin.h"
+#include "painters/PainterSurface.h"
 
 namespace {
 
@@ -60,7 +62,49 @@ void TqelSkinInternalUpDown::PassToNative(TMessage& m) {
 
 // ---- The wrapper
 
-TqelSkinDateTimePicker::~TqelSkinDateTimePicker() { FreeUpDown(); }
+// ---- The check box
+
+void TqelSkinPickerCheckBox::Paint() {
+  TCheckBoxLook look = Look();
+  look.Color = boxColor_;
+  const TPainterSkin skin = TPainterSkin::Of(Engine());
+  PaintOnClientDC(GetHandle(), [&](TCanvas& canvas, SIZE size) { PaintCheckBox(canvas, size, look, skin); });
+}
+
+// ---- The picker
+
+TqelSkinDateTimePicker::~TqelSkinDateTimePicker() {
+  FreeUpDown();
+  RemoveCheckBoxSkin();
+}
+
+void TqelSkinDateTimePicker::FollowCheckBox() {
+  HWND h = GetHandle();
+  HWND box = h ? ::FindWindowExW(h, nullptr, L"Button", nullptr) : nullptr;
+  if (checkBoxSkin_ && checkBoxSkin_->GetHandle() == box && box) {
+    if (TControl* c = Control()) checkBoxSkin_->SetBoxColor(c->Color());
+    return;
+  }
+  RemoveCheckBoxSkin();
+  if (!box) return;
+  try {
+    checkBoxSkin_ = MakeSkinControl<TqelSkinPickerCheckBox>(box, Window());
+    if (TControl* c = Control()) checkBoxSkin_->SetBoxColor(c->Color());
+    checkBoxSkin_->Refresh();
+  } catch (...) {
+    // The box keeps the platform's look.
+    checkBoxSkin_.reset();
+  }
+}
+
+void TqelSkinDateTimePicker::RemoveCheckBoxSkin() noexcept {
+  if (!checkBoxSkin_) return;
+  try {
+    checkBoxSkin_->Remove();
+  } catch (...) {
+  }
+  checkBoxSkin_.reset();
+}
 
 HWND TqelSkinDateTimePicker::NativeUpDown() const {
   HWND h = GetHandle();
@@ -97,6 +141,7 @@ void TqelSkinDateTimePicker::Setup() {
 }
 
 void TqelSkinDateTimePicker::Teardown() {
+  RemoveCheckBoxSkin();
   FreeUpDown();
   if (HWND native = NativeUpDown()) ::ShowWindow(native, SW_SHOWNA);
   TqelSkinExtComboboxLikeControl::Teardown();
@@ -139,6 +184,7 @@ void TqelSkinDateTimePicker::UpdateUpDown() {
 void TqelSkinDateTimePicker::Refresh() {
   TqelSkinExtComboboxLikeControl::Refresh();
   UpdateUpDown();
+  FollowCheckBox();
 }
 
 void TqelSkinDateTimePicker::AfterMessage(TMessage& message) {
@@ -146,6 +192,8 @@ void TqelSkinDateTimePicker::AfterMessage(TMessage& message) {
   switch (message.Msg) {
     case CM_VISIBLECHANGED:
     case WM_SIZE: UpdateUpDown(); break;
+    case WM_PAINT:
+    case CM_COLORCHANGED: FollowCheckBox(); break;
     default: break;
   }
 }

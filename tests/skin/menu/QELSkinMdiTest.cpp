@@ -278,3 +278,63 @@ TEST_F(MdiTest, WindowMenuListsTheShownChildrenAndTheActiveChildsMenuJoinsTheBar
   EXPECT_EQ(BarCaptions(), own);
   EXPECT_EQ(entries(), L"");
 }
+
+TEST_F(MdiTest, ActiveChildSkinnedAfterItOpenedWhileSkinningAllFormsJoinsTheBar) {
+  // A program that opens its documents after its main form has shown skins
+  // them in a SkinAllForms pass: the active one was activated before it had
+  // a frame, so no activation tells the bar about its menu.
+  engine().SetSkinAllForms(true);
+  for (const wchar_t* prefix : {L"One ", L"Two "}) {
+    children.push_back(MakeComponent<TMenuForm>());
+    TMenuForm* c = children.back().get();
+    c->SetFormStyle(fsMDIChild);
+    c->SetBounds(10, 10, 200, 150);
+    c->AddMenu(prefix);
+    for (TMenuItem* item : {c->File, c->Edit, c->Help}) item->SetGroupIndex(5);
+    // As a document's menu is given: its Menu, which never shows on the
+    // child's own window.
+    c->Menu->AttachTo(nullptr);
+    c->SetMenu(c->Menu);
+    c->Show();
+    Pump();
+  }
+  ASSERT_EQ(main->ActiveMDIChild(), children.back().get());
+  engine().RunSkinAllForms();
+  Pump();
+  ASSERT_NE(VclFrame(children.front().get()), nullptr);
+  ASSERT_NE(VclFrame(children.back().get()), nullptr);
+  EXPECT_EQ(BarCaptions(), L"&File|&Edit|&Help|&Window|Two &File|Two &Edit|Two &Help|");
+  // Activating the other document still swaps the menus.
+  ::SendMessageW(main->ClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(children.front()->Handle()), 0);
+  Pump();
+  EXPECT_EQ(BarCaptions(), L"&File|&Edit|&Help|&Window|One &File|One &Edit|One &Help|");
+}
+
+TEST_F(MdiTest, MaximizedChildsClientFillsTheMdiClientFromItsTopEdge) {
+  // The platform hangs a maximized child's caption above the MDI client;
+  // the skinned child shows no caption there, and its client begins right
+  // at the MDI client's top, none of it hidden above.
+  TMenuForm* c = Child(L"Zoomed");
+  c->SetWindowState(wsMaximized);
+  Pump();
+  ASSERT_TRUE(::IsZoomed(c->Handle()));
+  HWND client = main->ClientHandle();
+  RECT room{}, inner{};
+  ::GetClientRect(client, &room);
+  ::GetClientRect(c->Handle(), &inner);
+  ::MapWindowPoints(c->Handle(), client, reinterpret_cast<POINT*>(&inner), 2);
+  EXPECT_EQ(inner.top, 0);
+  // At most the skin's borders, where they are wider than the platform's,
+  // show at the other edges.
+  const TqelSkinValues& v = engine().Values();
+  EXPECT_LE(inner.left, v.LeftBorderWidth);
+  EXPECT_GE(inner.right, room.right - v.RightBorderWidth);
+  EXPECT_GE(inner.bottom, room.bottom - v.BottomBorderHeight);
+  EXPECT_GT(inner.bottom, room.bottom / 2);
+  // The main form's skinned title names the maximized child as the
+  // platform's does, and drops it once the child is restored.
+  EXPECT_NE(VclFrame(main)->ShownCaption().find(L"Zoomed"), std::wstring::npos) << VclFrame(main)->ShownCaption();
+  c->SetWindowState(wsNormal);
+  Pump();
+  EXPECT_EQ(VclFrame(main)->ShownCaption(), main->Caption());
+}

@@ -672,3 +672,109 @@ TEST_F(SkinnerTest, ComboBoxesAreFramedByTheSkinTheExtendedOneOnItsInnerCombo) {
 }
 
 }  // namespace
+
+namespace {
+
+// The pixels of a window's four edges (ring 0: the outermost) that are not
+// colour.
+int RingMisses(HWND window, int ring, std::uint32_t colour, int bottom = -1) {
+  RECT r{};
+  ::GetWindowRect(window, &r);
+  TBitmap whole(r.right - r.left, r.bottom - r.top);
+  HDC dc = ::GetWindowDC(window);
+  ::BitBlt(whole.Canvas().Handle(), 0, 0, whole.Width(), whole.Height(), dc, 0, 0, SRCCOPY);
+  ::ReleaseDC(window, dc);
+  const int right = whole.Width() - 1 - ring, last = (bottom < 0 ? whole.Height() : bottom) - 1 - ring;
+  int misses = 0;
+  for (int x = ring; x <= right; ++x) misses += (Px(whole, x, ring) != colour) + (Px(whole, x, last) != colour);
+  for (int y = ring; y <= last; ++y) misses += (Px(whole, ring, y) != colour) + (Px(whole, right, y) != colour);
+  return misses;
+}
+
+TEST_F(SkinnerTest, SimpleComboBoxFramesItsEditPartAndItsListEvenWhenTheListRepaintsAlone) {
+  TComboBox* combo = nullptr;
+  MakeForm([&](TSkinnerForm& f) {
+    combo = Add<TComboBox>(f, 10, 10, 140, 120);
+    combo->SetStyle(csSimple);
+    combo->SetHeight(120);
+    combo->Items().SetText("one\r\ntwo\r\nthree");
+    combo->SetColor(0x00E0F0FF);
+  });
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(::GetComboBoxInfo(combo->Handle(), &info));
+  ASSERT_NE(info.hwndList, nullptr);
+  const std::uint32_t border = ColorToPixel(skin().Color(SKIN2_CONTROLBORDERCOLOR)), own = ColorToPixel(combo->Color());
+  RECT whole{}, list{};
+  ::GetWindowRect(combo->Handle(), &whole);
+  ::GetWindowRect(info.hwndList, &list);
+  const int editBottom = list.top - whole.top;
+  ASSERT_GT(editBottom, 4);
+  for (HWND repainted : {combo->Handle(), info.hwndList}) {
+    ::RedrawWindow(repainted, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    Pump();
+    SCOPED_TRACE(repainted == combo->Handle() ? "combo repainted" : "list repainted");
+    EXPECT_EQ(RingMisses(combo->Handle(), 0, border, editBottom), 0);
+    EXPECT_EQ(RingMisses(combo->Handle(), 1, own, editBottom), 0);
+    EXPECT_EQ(RingMisses(info.hwndList, 0, border), 0);
+    EXPECT_EQ(RingMisses(info.hwndList, 1, own), 0);
+  }
+  // Below the list (it keeps whole lines) the parent's colour, not the
+  // platform's window colour.
+  const int listBottom = list.bottom - whole.top, height = whole.bottom - whole.top;
+  ASSERT_LT(listBottom, height) << "no room below the list";
+  HDC dc = ::GetWindowDC(combo->Handle());
+  const COLORREF below = ::GetPixel(dc, 20, listBottom + (height - listBottom) / 2);
+  ::ReleaseDC(combo->Handle(), dc);
+  EXPECT_EQ(below, ColorToRGB(combo->Parent()->Color()));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SkinnerTest, DateTimePickersCheckBoxIsTheSkinsAndFollowsTheCheck) {
+  TDateTimePicker* picker = nullptr;
+  MakeForm([&](TSkinnerForm& f) {
+    picker = Add<TDateTimePicker>(f, 10, 10, 160, 24);
+    picker->SetShowCheckbox(true);
+    picker->SetChecked(false);
+  });
+  auto* wrapper = dynamic_cast<TqelSkinDateTimePicker*>(WrapperOf(picker));
+  ASSERT_NE(wrapper, nullptr);
+  // The platform's check box child, wrapped.
+  HWND box = ::FindWindowExW(picker->Handle(), nullptr, L"Button", nullptr);
+  ASSERT_NE(box, nullptr);
+  ASSERT_NE(wrapper->CheckBoxSkin(), nullptr);
+  EXPECT_EQ(wrapper->CheckBoxSkin()->GetHandle(), box);
+  RECT client{};
+  ::GetClientRect(box, &client);
+  const SIZE size{client.right, client.bottom};
+  for (bool checked : {false, true}) {
+    SCOPED_TRACE(checked ? "checked" : "unchecked");
+    picker->SetChecked(checked);
+    ::RedrawWindow(picker->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump();
+    TCheckBoxLook look;
+    look.State = checked ? cbChecked : cbUnchecked;
+    look.Color = picker->Color();
+    TBitmap expected(size.cx, size.cy);
+    expected.Fill(clFuchsia);
+    PaintCheckBox(expected.Canvas(), size, look, skin());
+    TBitmap shown(size.cx, size.cy);
+    HDC dc = ::GetDC(box);
+    ::BitBlt(shown.Canvas().Handle(), 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
+    ::ReleaseDC(box, dc);
+    int painted = 0, wrong = 0;
+    for (int y = 0; y < size.cy; ++y)
+      for (int x = 0; x < size.cx; ++x) {
+        if (Px(expected, x, y) == ColorToPixel(clFuchsia)) continue;
+        ++painted;
+        wrong += Px(shown, x, y) != Px(expected, x, y);
+      }
+    EXPECT_GT(painted, 100);
+    EXPECT_EQ(wrong, 0);
+  }
+}
+
+}  // namespace

@@ -1,5 +1,6 @@
-// Captures: the checksums and the PNG encoding read back, and Gallery.exe
-// run with --capture writing one sound image of the right size per window.
+// Captures: the checksums and the PNG encoding read back, Gallery.exe run
+// with --capture writing one sound image of the right size per window, and
+// its caption in the skin's colours unless --no-skin.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include "PngTesting.h"
 #include "PngWriter.h"
 #include "ProcessTesting.h"
+#include "QELSkinReader.h"
 #include "graphics/Bitmap.h"
 
 namespace {
@@ -84,8 +86,9 @@ TEST(GalleryProgram, CaptureWritesOneImageOfEachWindowAndEnds) {
   const std::filesystem::path first = dir / "capture-test.png", second = dir / "capture-test-2.png";
   std::filesystem::remove(first);
   std::filesystem::remove(second);
+  // The platform's look: the windows keep the sizes they were given.
   TProcess gallery = StartProgram((dir / "Gallery.exe").wstring(), dir.wstring(),
-                                  L"--page views --mdi --capture \"" + first.wstring() + L"\"");
+                                  L"--no-skin --page views --mdi --capture \"" + first.wstring() + L"\"");
   ASSERT_TRUE(gallery.process);
   ASSERT_EQ(::WaitForSingleObject(gallery.process.get(), 60000), WAIT_OBJECT_0);
   DWORD code = 99;
@@ -122,6 +125,73 @@ TEST(GalleryProgram, CaptureWritesOneImageOfEachWindowAndEnds) {
   ASSERT_EQ(::WaitForSingleObject(wrong.process.get(), 30000), WAIT_OBJECT_0);
   ::GetExitCodeProcess(wrong.process.get(), &code);
   EXPECT_EQ(code, 2u);
+}
+
+// Runs Gallery.exe with options and --capture into file; its exit code.
+DWORD RunCapture(const std::wstring& options, const std::filesystem::path& file) {
+  std::filesystem::remove(file);
+  const std::filesystem::path dir = ProgramDirectory();
+  TProcess gallery = StartProgram((dir / "Gallery.exe").wstring(), dir.wstring(),
+                                  options + L" --capture \"" + file.wstring() + L"\"");
+  if (!gallery.process || ::WaitForSingleObject(gallery.process.get(), 60000) != WAIT_OBJECT_0) return 99;
+  DWORD code = 99;
+  ::GetExitCodeProcess(gallery.process.get(), &code);
+  return code;
+}
+
+// Of the capture's pixels in row y from x0 to x1, the share whose colour
+// one of the bitmaps has somewhere in the same row.
+double ShareOfRowColours(const TDecodedPng& png, int y, int x0, int x1, const std::vector<const TBitmap*>& bitmaps) {
+  std::set<std::uint32_t> colours;
+  for (const TBitmap* bitmap : bitmaps)
+    for (int x = 0; x < bitmap->Width(); ++x) colours.insert(bitmap->ScanLine(y)[x] & 0xFFFFFF);
+  int same = 0;
+  for (int x = x0; x < x1; ++x) same += colours.count(png.Pixels[static_cast<size_t>(y * png.Width + x)]) != 0;
+  return static_cast<double>(same) / (x1 - x0);
+}
+
+TEST(GalleryProgram, SkinnedCaptionIsTheSkinsTitleBarAndThePlainOneIsNot) {
+  const std::filesystem::path dir = ProgramDirectory();
+  const TqelSkinReader skin(dir / "default.qsk", "");
+  ASSERT_TRUE(skin.Loaded());
+  // The title's pieces: left, under the caption, after it, the filler,
+  // right.
+  std::vector<const TBitmap*> title;
+  for (TSkin2BitmapKey key : {SKIN2_TITLEBAR1, SKIN2_TITLEBAR2, SKIN2_TITLEBAR3, SKIN2_TITLEBAR4, SKIN2_TITLEBAR5}) {
+    title.push_back(skin.GetBitmap(key));
+    ASSERT_TRUE(title.back());
+  }
+  const int left = title[0]->Width(), height = title[0]->Height();
+  ASSERT_GT(height, 4);
+
+  const std::filesystem::path skinned = dir / "capture-skinned.png", plain = dir / "capture-plain.png";
+  ASSERT_EQ(RunCapture(L"--no-skin --page buttons", plain), 0u);
+  const TDecodedPng off = DecodeStoredPng(ReadFile(plain));
+  ASSERT_EQ(off.Error, "");
+  // The built-in skin, and the same package named by --skin.
+  for (const std::wstring& options : {std::wstring(), L"--skin \"" + (dir / "default.qsk").wstring() + L"\""}) {
+    SCOPED_TRACE(std::filesystem::path(options).string());
+    ASSERT_EQ(RunCapture(options + L" --page buttons", skinned), 0u);
+    const TDecodedPng on = DecodeStoredPng(ReadFile(skinned));
+    ASSERT_EQ(on.Error, "");
+    // The rows above and below the caption text, from the end of the
+    // title's left piece to where the title buttons begin.
+    const int x0 = left, x1 = on.Width / 2;
+    for (int y : {1, 2, height - 3, height - 2}) {
+      SCOPED_TRACE(y);
+      EXPECT_GT(ShareOfRowColours(on, y, x0, x1, title), 0.95);
+      EXPECT_LT(ShareOfRowColours(off, y, x0, x1, title), 0.5);
+    }
+  }
+  // A package that cannot be read ends the program at once with 2.
+  EXPECT_EQ(RunCapture(L"--skin \"" + (dir / "no-such-skin.qsk").wstring() + L"\"", skinned), 2u);
+  const std::filesystem::path broken = dir / "broken-skin.qsk";
+  {
+    std::ofstream out(broken, std::ios::binary);
+    out << "not a skin package at all";
+  }
+  EXPECT_EQ(RunCapture(L"--skin \"" + broken.wstring() + L"\"", skinned), 2u);
+  EXPECT_FALSE(std::filesystem::exists(skinned));
 }
 
 }  // namespace

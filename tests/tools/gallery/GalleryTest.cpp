@@ -1,9 +1,13 @@
 // The gallery in this process: every page built in its enabled and
 // disabled group, the MDI window with merged menus and its window list,
-// the raw dialog's template, the command line, and no leaks.
+// the raw dialog's template, the command line, and no leaks; skinned, the
+// MDI window and its documents by the main form's engine.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <set>
 
 #include "CommandLine.h"
@@ -13,11 +17,16 @@
 #include "GalleryPage.h"
 #include "MdiWindow.h"
 #include "RawDialog.h"
+#include "engine/QELSkinEngine.h"
+#include "frame/QELSkinWindowVCL.h"
 #include "framework/Menus.h"
 #include "framework/Screen.h"
 #include "framework/comctrls/TabControl.h"
 #include "framework/stdctrls/Button.h"
 #include "graphics/GdiObjects.h"
+#include "menu/QELSkinFormMenus.h"
+#include "menu/QELSkinMenuBar.h"
+#include "painters/StandardSkinners.h"
 
 namespace {
 
@@ -135,6 +144,45 @@ TEST_F(GalleryTest, MDIWindowMergesTheActiveChildsMenuAndListsTheChildren) {
   EXPECT_NE(MenuTexts(bar)[2], L"&Document 1");
 }
 
+// The built-in skin package, copied beside the test by the build.
+std::vector<std::uint8_t> BuiltInSkin() {
+  wchar_t path[MAX_PATH] = {};
+  ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::ifstream in(std::filesystem::path(path).parent_path() / "default.qsk", std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST_F(GalleryTest, SkinnedMDIWindowAndItsDocumentsWearTheMainFormsSkinWithTheMergedMenuInTheBar) {
+  RegisterStandardSkinners();
+  const std::vector<std::uint8_t> skin = BuiltInSkin();
+  ASSERT_FALSE(skin.empty());
+  TOwned<TFrm_Gallery> form = MakeComponent<TFrm_Gallery>(std::span<const std::uint8_t>(skin));
+  ASSERT_NE(form->qelSkinEngine1, nullptr);
+  TqelSkinEngine& engine = *form->qelSkinEngine1;
+  form->Show();
+  Pump();
+  ASSERT_NE(engine.FindSkinWindow(form->Handle()), nullptr);
+  TFrm_GalleryMDI& mdi = form->OpenMDI();
+  Pump();
+  auto* frame = dynamic_cast<TqelSkinWindowVCL*>(engine.FindSkinWindow(mdi.Handle()));
+  ASSERT_TRUE(frame && frame->Menus());
+  for (int i = 0; i < mdi.MDIChildCount(); ++i)
+    EXPECT_NE(engine.FindSkinWindow(mdi.MDIChildren(i)->Handle()), nullptr) << i;
+  EXPECT_EQ(::GetMenu(mdi.Handle()), nullptr) << "the skinned bar shows the menu";
+  auto captions = [&] {
+    std::wstring s;
+    TqelSkinMenuBar& bar = frame->Menus()->MenuBar();
+    for (int i = 0; i < bar.ButtonCount(); ++i) s += bar.Buttons(i)->Caption() + L"|";
+    return s;
+  };
+  EXPECT_EQ(captions(), L"&File|&Edit|&Document 3|&Window|&Help|");
+  // A document made later wears the skin and brings its menu.
+  TCustomForm* fourth = mdi.NewChild();
+  Pump();
+  EXPECT_NE(engine.FindSkinWindow(fourth->Handle()), nullptr);
+  EXPECT_EQ(captions(), L"&File|&Edit|&Document 4|&Window|&Help|");
+}
+
 TEST_F(GalleryTest, RawDialogHoldsEveryPlatformControl) {
   TOwned<TFrm_Gallery> form = MakeComponent<TFrm_Gallery>();
   form->Show();
@@ -181,6 +229,8 @@ TEST(GalleryCommandLine, OptionsAndTheirErrors) {
     std::string page, dialog, error;
     bool mdi, help;
     std::wstring capture;
+    std::wstring skin = L"";
+    bool noSkin = false, mdiMax = false;
   };
   const Case cases[] = {
       {{}, "", "", "", false, false, L""},
@@ -191,6 +241,11 @@ TEST(GalleryCommandLine, OptionsAndTheirErrors) {
       {{L"--dialog", L"fancy"}, "", "fancy", "--dialog takes raw, message or msgdlg", false, false, L""},
       {{L"--capture"}, "", "", "--capture needs a value", false, false, L""},
       {{L"--frobnicate"}, "", "", "unknown argument \"--frobnicate\"", false, false, L""},
+      {{L"--mdi-max", L"--skin", L"C:\\s k.qsk"}, "", "", "", true, false, L"", L"C:\\s k.qsk", false, true},
+      {{L"--no-skin", L"--mdi"}, "", "", "", true, false, L"", L"", true, false},
+      {{L"--skin"}, "", "", "--skin needs a value", false, false, L""},
+      {{L"--skin", L"a.qsk", L"--no-skin"}, "", "", "--skin and --no-skin exclude each other", false, false, L"",
+       L"a.qsk", true},
   };
   for (const Case& c : cases) {
     const TGalleryOptions o = ParseGalleryCommandLine(c.args);
@@ -201,9 +256,14 @@ TEST(GalleryCommandLine, OptionsAndTheirErrors) {
     EXPECT_EQ(o.MDI, c.mdi);
     EXPECT_EQ(o.Help, c.help);
     EXPECT_EQ(o.Capture, c.capture);
+    EXPECT_EQ(o.SkinFile, c.skin);
+    EXPECT_EQ(o.NoSkin, c.noSkin);
+    EXPECT_EQ(o.MDIMaximized, c.mdiMax);
   }
-  // --help names every page.
+  // --help names every page and the skin options.
   const std::string usage = GalleryUsage();
+  for (const char* option : {"--skin FILE.qsk", "--no-skin", "--mdi-max"})
+    EXPECT_NE(usage.find(option), std::string::npos) << option;
   for (const TGalleryPageInfo& page : GalleryPages())
     EXPECT_NE(usage.find(" " + std::string(page.Name)), std::string::npos) << page.Name;
   // Capture files: the first as given, then numbered before the extension.
