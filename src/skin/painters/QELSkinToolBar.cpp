@@ -93,8 +93,14 @@ void TqelSkinToolBar::DrawBackground(TToolBar& sender, const RECT& rect, bool& d
 void TqelSkinToolBar::DrawButton(TToolBar& sender, TToolButton& button, TCustomDrawState state,
                                  TCustomDrawStage stage, TTBCustomDrawFlags& flags, bool& defaultDraw) {
   if (!SkinActive() || stage != cdPrePaint) return;
-  if (PaintToolButton(sender.Canvas(), button.BoundsRect(), ToolButtonLookOf(state), TPainterSkin::Of(Engine())))
+  const TToolButtonLook look = ToolButtonLookOf(state);
+  if (PaintToolButton(sender.Canvas(), button.BoundsRect(), look, TPainterSkin::Of(Engine()))) {
     flags |= tbNoEdges | tbNoOffset | tbNoBackground;
+    // A caption on the down colour is written as on the menu bar's selected
+    // fill, the skin's other dark face.
+    const TColor text = Engine().GetSkinColor(SKIN2_TOPSELECTEDMENUFONTCOLOR);
+    if (ToolButtonFace(look) == ffDown && text != -1) sender.Canvas().Font().SetColor(text);
+  }
   defaultDraw = true;
 }
 

@@ -4,6 +4,8 @@
 // on a control comes back when the skin goes.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <windows.h>
 #include <commctrl.h>
 
@@ -611,6 +613,9 @@ TEST_F(SkinnerTest, ToolBarAndStatusBarShowTheSkinOnScreen) {
       (*b)->SetParent(bar);
       (*b)->SetStyle(tbsCheck);
     }
+    bar->SetShowCaptions(true);
+    up->SetCaption(L"Up");
+    down->SetCaption(L"Down");
     down->SetDown(true);
     status = Add<TStatusBar>(f, 0, 0, 300, 22);
     status->SetAlign(alBottom);
@@ -628,6 +633,24 @@ TEST_F(SkinnerTest, ToolBarAndStatusBarShowTheSkinOnScreen) {
   EXPECT_EQ(Px(shot, (u.left + u.right) / 2, u.top + 2), ColorToPixel(s.Color(SKIN2_TOOLBARSTARTCOLOR)));
   EXPECT_EQ(Px(shot, u.left, (u.top + u.bottom) / 2), ColorToPixel(s.Color(SKIN2_TOOLBARSTARTCOLOR)));
   EXPECT_EQ(Px(shot, shot.Width() - 3, 3), ColorToPixel(s.Color(SKIN2_TOOLBARSTARTCOLOR)));
+  // Captions: the checked one in the selected-text colour, readable on the
+  // down colour; the other in the bar's own dark text.
+  // (Text is smoothed: count pixels near each colour.)
+  auto count = [&shot](const RECT& r, TColor color) {
+    const std::uint32_t want = ColorToPixel(color);
+    auto similar = [](std::uint32_t a, std::uint32_t b) {
+      for (int shift = 0; shift < 24; shift += 8)
+        if (std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) > 0x30) return false;
+      return true;
+    };
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) n += similar(Px(shot, x, y), want);
+    return n;
+  };
+  EXPECT_GT(count(d, s.Color(SKIN2_TOPSELECTEDMENUFONTCOLOR)), 20);
+  EXPECT_EQ(count(d, clBlack), 0);
+  EXPECT_GT(count(u, clBlack), 5);
 
   // The status bar's grip: the skin's, in the bar's colour.
   ASSERT_TRUE(status->SizeGrip());
