@@ -156,8 +156,8 @@ TEST_F(WinControlTest, MouseEnterAndLeaveFollowTheControlUnderTheMouse) {
   HWND panel = form->Panel1->Handle();
   // Wherever the real cursor is (other tests move it), nothing is under
   // the mouse when the moves below begin.
-  ::SendMessageW(panel, WM_MOUSELEAVE, 0, 0);
-  ::SendMessageW(form->Handle(), WM_MOUSELEAVE, 0, 0);
+  for (TWinControl* w : std::initializer_list<TWinControl*>{form->Lower, form->Upper, form->Panel1, form.get()})
+    ::SendMessageW(w->Handle(), WM_MOUSELEAVE, 0, 0);
   ASSERT_EQ(TControl::MouseControl(), nullptr);
   TRecordingHook panelHook(*form->Panel1);
   TRecordingHook linkHook(*form->Link);
